@@ -1,0 +1,10 @@
+#include "src/plugin/plugin_interface.h"
+
+namespace zrt {
+
+PluginInterface& Interface() {
+  static PluginInterface table{};
+  return table;
+}
+
+}  // namespace zrt
