@@ -10,8 +10,8 @@ namespace zrt::platform {
 // code page cannot represent it or the code point is invalid.
 bool AppendCodePointAsAnsi(uint32_t codePoint, std::string* out);
 
-// UTF-8 text to ANSI; a character the code page cannot hold, and every byte of a malformed
-// UTF-8 sequence, becomes '?'.
+// UTF-8 text to ANSI; a character the code page cannot hold, and a malformed UTF-8
+// sequence (a truncated character or a stray byte), becomes '?'.
 std::string Utf8ToAnsi(const std::string& utf8);
 
 // ANSI text to UTF-8; a byte sequence that is not valid in the code page becomes U+FFFD.

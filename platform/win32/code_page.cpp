@@ -53,10 +53,25 @@ bool AppendCodePointAsAnsi(uint32_t codePoint, std::string* out) {
 }
 
 std::string Utf8ToAnsi(const std::string& utf8) {
-  std::wstring wide = Widen(CP_UTF8, 0, utf8);
-  BOOL usedDefault = FALSE;
   // Malformed UTF-8 arrives here as U+FFFD, which CP_ACP maps to the default '?'.
-  return Narrow(CP_ACP, wide.data(), static_cast<int>(wide.size()), &usedDefault);
+  std::wstring wide = Widen(CP_UTF8, 0, utf8);
+  std::string out;
+  BOOL usedDefault = FALSE;
+  size_t start = 0;
+  // Runs of 16-bit characters are converted at once; a surrogate pair is converted on its
+  // own so that a character the code page lacks becomes one '?', not one per half.
+  for (size_t i = 0; i <= wide.size(); ++i) {
+    bool pair = i + 1 < wide.size() && IS_HIGH_SURROGATE(wide[i]) && IS_LOW_SURROGATE(wide[i + 1]);
+    if (i < wide.size() && !pair) continue;
+    out += Narrow(CP_ACP, wide.data() + start, static_cast<int>(i - start), &usedDefault);
+    if (pair) {
+      uint32_t codePoint = 0x10000 + ((static_cast<uint32_t>(wide[i]) - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
+      if (!AppendCodePointAsAnsi(codePoint, &out)) out += '?';
+      ++i;
+      start = i + 1;
+    }
+  }
+  return out;
 }
 
 std::string AnsiToUtf8(const std::string& ansi) {
