@@ -8,4 +8,7 @@
 #define ZRT_EXPORT __attribute__((visibility("default")))
 #endif
 
-extern "C" ZRT_EXPORT PluginInterface* ZRT_CDECL GetInterface() { return &zrt::Interface(); }
+extern "C" ZRT_EXPORT PluginInterface* ZRT_CDECL GetInterface() {
+  zrt::FillPluginSlots();
+  return &zrt::Interface();
+}

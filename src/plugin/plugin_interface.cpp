@@ -1,10 +1,59 @@
 #include "src/plugin/plugin_interface.h"
 
+#include "src/plugin/entries.h"
+
 namespace zrt {
+namespace {
+
+// Entries whose subsystems are not built yet: they refuse (0) or do nothing.
+int ZRT_CDECL ShowSettingsNotAvailable(HostNode*) { return 0; }
+const char* ZRT_CDECL ConvertProjectNotAvailable(HostNode*, const char*) { return nullptr; }
+int ZRT_CDECL BuildProjectNotAvailable(int) { return 0; }
+int ZRT_CDECL CompileFileNotAvailable(HostNode*) { return 0; }
+void ZRT_CDECL StopBuildNotAvailable() {}
+void ZRT_CDECL CleanOutputsNotAvailable() {}
+int ZRT_CDECL ExportDebugSettingsNotAvailable(DebugLaunchInfo*) { return 0; }
+int ZRT_CDECL NextDependencyNotAvailable(const char*, char*, unsigned, int) { return 0; }
+int ZRT_CDECL NextIncludePathNotAvailable(char*, unsigned, int) { return 0; }
+void ZRT_CDECL AccessorNotAvailable(const char*) {}
+
+constexpr int kAccessorCount = 3;
+
+}  // namespace
 
 PluginInterface& Interface() {
   static PluginInterface table{};
   return table;
+}
+
+DebuggerAccessorTable& AccessorTable() {
+  static DebuggerAccessorTable record{};
+  return record;
+}
+
+void FillPluginSlots() {
+  PluginInterface& table = Interface();
+  table.Initialize = entries::Initialize;
+  table.NodeCreated = entries::NodeCreated;
+  table.ProjectOpened = entries::ProjectOpened;
+  table.ShowSettings = ShowSettingsNotAvailable;
+  table.ConvertProject = ConvertProjectNotAvailable;
+  table.BuildProject = BuildProjectNotAvailable;
+  table.CompileFile = CompileFileNotAvailable;
+  table.StopBuild = StopBuildNotAvailable;
+  table.CleanOutputs = CleanOutputsNotAvailable;
+  table.ProjectEvent = entries::ProjectEvent;
+  table.ExportDebugSettings = ExportDebugSettingsNotAvailable;
+  table.Reserved = entries::Reserved;
+  table.NextDependency = NextDependencyNotAvailable;
+  table.NextIncludePath = NextIncludePathNotAvailable;
+  table.ReservedQuery = entries::ReservedQuery;
+
+  DebuggerAccessorTable& record = AccessorTable();
+  record.SetDriver = AccessorNotAvailable;
+  record.SetAppPath = AccessorNotAvailable;
+  record.SetServerOptions = AccessorNotAvailable;
+  record.count = kAccessorCount;
 }
 
 }  // namespace zrt

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and tests every configuration:
+#   linux-debug (ASan + UBSan), linux-i386, windows-i686 (the shipping DLL, built and
+#   checked), windows-x86_64 (tests under Wine), fuzz (bounded libFuzzer runs).
+# Prints one summary line per configuration and a final "N passed, N failed" line.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=${ZRT_JOBS:-2}
+log_dir=$root/build/logs
+mkdir -p "$log_dir"
+
+./scripts/install-deps.sh || { echo "test-all: installing dependencies failed"; exit 1; }
+
+passed=0
+failed=0
+summary=()
+
+# run_step NAME COMMAND...: runs a configuration's commands, logging to build/logs/NAME.log.
+run_step() {
+  local name=$1
+  shift
+  local start=$SECONDS
+  if "$@" >"$log_dir/$name.log" 2>&1; then
+    passed=$((passed + 1))
+    summary+=("PASS  $name ($((SECONDS - start)) s) $(tail -n 1 "$log_dir/$name.log")")
+  else
+    failed=$((failed + 1))
+    summary+=("FAIL  $name ($((SECONDS - start)) s), see build/logs/$name.log")
+    tail -n 40 "$log_dir/$name.log"
+  fi
+}
+
+# Runs a build's CTest suite; its last line is CTest's "N% tests passed" line.
+run_ctest() {
+  local dir=$1 rc
+  ctest --test-dir "$dir" --output-on-failure --timeout 600 2>&1 | tee "$dir/ctest.log"
+  rc=${PIPESTATUS[0]}
+  grep -E 'tests passed' "$dir/ctest.log" | tail -n 1
+  return "$rc"
+}
+
+linux_tests() {
+  local preset=$1
+  cmake --preset "$preset" &&
+    cmake --build "build/$preset" -j"$jobs" &&
+    run_ctest "build/$preset"
+}
+
+windows_dll() {
+  cmake --preset windows-i686 &&
+    cmake --build build/windows-i686 -j"$jobs" &&
+    scripts/check-exports.sh build/windows-i686/src/ZRTSettings.dll
+}
+
+windows_tests() {
+  WINEPREFIX=$root/build/wine-prefix LANG=zh_CN.UTF-8 WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+  cmake --preset windows-x86_64 &&
+    cmake --build build/windows-x86_64 -j"$jobs" &&
+    scripts/check-exports.sh build/windows-x86_64/src/ZRTSettings.dll &&
+    run_ctest build/windows-x86_64
+}
+
+fuzzers() {
+  if [ -x scripts/run-fuzzers.sh ]; then
+    scripts/run-fuzzers.sh
+  else
+    echo "no fuzz targets yet"
+  fi
+}
+
+run_step linux-debug linux_tests linux-debug
+run_step linux-i386 linux_tests linux-i386
+run_step windows-i686 windows_dll
+run_step windows-x86_64 windows_tests
+run_step fuzz fuzzers
+
+echo
+printf '%s\n' "${summary[@]}"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

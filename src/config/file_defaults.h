@@ -1,0 +1,22 @@
+// Defaults of a new "File" node and the classification of files by extension.
+#pragma once
+
+#include <string>
+
+#include "src/plugin/abi.h"
+
+namespace zrt {
+
+// FileType of a path by its extension: 1 C, 2 assembler, 3 C++, 4 header, 5 other
+// (also without extension), 10 library, 11 object, 12 text.
+int ClassifyFile(const std::string& path);
+
+// Object file name of a source: the text between the last '\' and the last '.' + ".o";
+// "" without a '.'.
+std::string ObjectNameOf(const std::string& path);
+
+// Writes FileType, Output (C, assembler, C++), ro, rw and bss onto a new File node
+// (through a committed copy) and lists it for the build when it is buildable.
+void WriteFileDefaults(HostNode* file);
+
+}  // namespace zrt

@@ -1,0 +1,220 @@
+// The frame's entries, driven through GetInterface by the test host.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/host/test_host.h"
+
+namespace zrt::testhost {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool DirectoryExists(const std::string& path) {
+  std::string native = path;
+  if (fs::path::preferred_separator == '/') std::replace(native.begin(), native.end(), '\\', '/');
+  return fs::is_directory(native);
+}
+
+std::vector<std::string> ChildElementNames(const HostNode* node) {
+  std::vector<std::string> names;
+  for (HostNode* child : ChildrenOf(node)) names.push_back(NameOf(child));
+  return names;
+}
+
+TEST(GetInterface, ReturnsTheSameTableAndLeavesHostSlotsAlone) {
+  TestHost host;
+  PluginInterface* first = &host.Table();
+  auto* marker = reinterpret_cast<void*>(&host);
+  first->hostUnused30 = marker;
+  first->hostUnused4C = marker;
+  auto commit = first->CommitNode;
+  PluginInterface* second = host.CallGetInterface();
+  EXPECT_EQ(second, first);
+  EXPECT_EQ(second->hostUnused30, marker);
+  EXPECT_EQ(second->hostUnused4C, marker);
+  EXPECT_EQ(second->CommitNode, commit);
+  void* pluginSlots[] = {
+      reinterpret_cast<void*>(second->Initialize),    reinterpret_cast<void*>(second->NodeCreated),
+      reinterpret_cast<void*>(second->ProjectOpened), reinterpret_cast<void*>(second->ShowSettings),
+      reinterpret_cast<void*>(second->ConvertProject), reinterpret_cast<void*>(second->BuildProject),
+      reinterpret_cast<void*>(second->CompileFile),   reinterpret_cast<void*>(second->StopBuild),
+      reinterpret_cast<void*>(second->CleanOutputs),  reinterpret_cast<void*>(second->ProjectEvent),
+      reinterpret_cast<void*>(second->ExportDebugSettings), reinterpret_cast<void*>(second->Reserved),
+      reinterpret_cast<void*>(second->NextDependency), reinterpret_cast<void*>(second->NextIncludePath),
+      reinterpret_cast<void*>(second->ReservedQuery)};
+  for (void* slot : pluginSlots) EXPECT_NE(slot, nullptr);
+}
+
+TEST(Initialize, RefusesNullAndAnswersZeroWithoutHostStructure) {
+  TestHost host;
+  EXPECT_EQ(host.Table().Initialize(nullptr), 0);
+  EXPECT_EQ(host.Initialize("demo.orbproj", false), 0);
+}
+
+TEST(Reserved, DoNothingAndAnswerZero) {
+  TestHost host;
+  host.Table().Reserved();
+  EXPECT_EQ(host.Table().ReservedQuery(), 0);
+  EXPECT_EQ(host.commitCount, 0);
+  EXPECT_TRUE(host.output.empty());
+}
+
+TEST(NodeCreated, ConfigurationGetsItsSixSectionsInOrderAndItsFolder) {
+  TestHost host;
+  host.Initialize("demo.orbproj");
+  HostNode* configuration = host.CreateConfiguration("Target 1");
+  std::vector<std::string> sections = {"ZRT_Output", "ZRT_User", "ZRT_CParam", "ZRT_AsmParam", "ZRT_Linker", "ZRT_Debug"};
+  EXPECT_EQ(host.createdElements, sections);
+  EXPECT_EQ(ChildElementNames(configuration), sections);
+  for (HostNode* section : ChildrenOf(configuration)) EXPECT_EQ(Value(section, "Name"), nullptr);
+  EXPECT_TRUE(DirectoryExists(host.directory() + "\\Target 1"));
+}
+
+TEST(NodeCreated, FileIsClassifiedByExtension) {
+  struct Case {
+    const char* path;
+    const char* fileType;
+    const char* output;  // null: no Output key
+  } cases[] = {
+      {".\\src\\MAIN.C", "1", "MAIN.o"},   {"start.S", "2", "start.o"}, {"x.a51", "2", "x.o"},
+      {"..\\lib\\lib.LIB", "10", nullptr}, {"readme", "5", nullptr},     {"app.cpp", "3", "app.o"},
+      {"reg.h", "4", nullptr},             {"blob.obj", "11", nullptr},  {"notes.txt", "12", nullptr},
+      {"boot.src", "2", "boot.o"},         {"data.bin", "5", nullptr},   {"C:\\d.x\\startup.asm", "2", "startup.o"},
+  };
+  TestHost host;
+  host.Initialize("demo.orbproj");
+  for (const Case& c : cases) {
+    HostNode* file = host.CreateFile(host.files(), c.path);
+    EXPECT_STREQ(Value(file, "FileType"), c.fileType) << c.path;
+    if (c.output) {
+      EXPECT_STREQ(Value(file, "Output"), c.output) << c.path;
+    } else {
+      EXPECT_EQ(Value(file, "Output"), nullptr) << c.path;
+    }
+    for (const char* key : {"ro", "rw", "bss"}) EXPECT_STREQ(Value(file, key), "0") << c.path << " " << key;
+  }
+}
+
+// A project on disk with two configurations, a group and files, opened by the host.
+class OpenedProject : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host_.Initialize("demo.orbproj");
+    debug_ = host_.AddConfiguration("Debug");
+    release_ = host_.AddConfiguration("Release");
+    AddChild(debug_, "ZRT_Output", {{"OutName", "0,.\\Debug\\demo"}, {"OutList", "0,.\\Debug"}});
+    group_ = AddChild(host_.files(), "Filter", {{"Name", "Startup"}, {"nobuild", "Release?;?"}});
+    startup_ = AddChild(group_, "File", {{"RelativePath", "startup.s"}, {"FileType", "2"}});
+    AddChild(startup_, "ZRT_AsmParam", {{"Name", "Debug"}});
+    main_ = AddChild(host_.files(), "File", {{"RelativePath", "main.c"}, {"FileType", "1"}});
+    AddChild(main_, "ZRT_CParam", {{"Name", "Debug"}});
+    AddChild(main_, "ZRT_CParam", {{"Name", "Release"}});
+    host_.Table().ProjectOpened(host_.project(), "Debug");
+  }
+
+  TestHost host_;
+  HostNode* debug_;
+  HostNode* release_;
+  HostNode* group_;
+  HostNode* startup_;
+  HostNode* main_;
+};
+
+TEST_F(OpenedProject, OpeningCreatesTheCurrentConfigurationFolder) {
+  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Debug"));
+  EXPECT_FALSE(DirectoryExists(host_.directory() + "\\Release"));
+}
+
+TEST_F(OpenedProject, SecondOpenOnlyChangesTheCurrentConfiguration) {
+  HostNode* late = AddChild(host_.files(), "File", {{"RelativePath", "late.c"}, {"FileType", "1"}});
+  AddChild(late, "ZRT_CParam", {{"Name", "Release"}});
+  host_.Table().ProjectOpened(host_.project(), "Release");
+  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Release"));
+  // Removing "Release" drops its sections from listed files only: late.c was not collected.
+  host_.Table().ProjectEvent(1, release_);
+  EXPECT_EQ(ChildElementNames(main_), (std::vector<std::string>{"ZRT_CParam"}));
+  EXPECT_STREQ(Value(main_->firstChild, "Name"), "Debug");
+  EXPECT_NE(ChildNamed(late, "ZRT_CParam"), nullptr);
+}
+
+TEST_F(OpenedProject, NullInitializeKeepsTheFirstOpenFlagCleared) {
+  EXPECT_EQ(host_.Table().Initialize(nullptr), 0);
+  HostNode* late = AddChild(host_.files(), "File", {{"RelativePath", "late.c"}, {"FileType", "1"}});
+  AddChild(late, "ZRT_CParam", {{"Name", "Release"}});
+  host_.Table().ProjectOpened(host_.project(), "Debug");
+  host_.Table().ProjectEvent(1, release_);
+  EXPECT_NE(ChildNamed(late, "ZRT_CParam"), nullptr);
+}
+
+TEST_F(OpenedProject, RemovedFilesAndGroupsLeaveTheFileList) {
+  host_.Table().ProjectEvent(1, main_);
+  host_.Table().ProjectEvent(1, group_);
+  host_.Table().ProjectEvent(1, debug_);
+  EXPECT_EQ(host_.removeCount, 0);
+  EXPECT_NE(ChildNamed(startup_, "ZRT_AsmParam"), nullptr);
+}
+
+TEST_F(OpenedProject, RemovingAConfigurationDropsItsFileSections) {
+  host_.Table().ProjectEvent(1, debug_);
+  EXPECT_EQ(host_.removeCount, 2);
+  EXPECT_TRUE(ChildrenOf(startup_).empty());
+  EXPECT_STREQ(Value(main_->firstChild, "Name"), "Release");
+}
+
+TEST_F(OpenedProject, ActiveConfigurationChangeRefreshesMarkers) {
+  static const char release[] = "Release";
+  host_.Table().ProjectEvent(2, const_cast<char*>(release));
+  EXPECT_STREQ(Value(host_.files(), "LocalConfigure"), "0");
+  EXPECT_STREQ(Value(group_, "LocalConfigure"), "1");
+  EXPECT_STREQ(Value(startup_, "LocalConfigure"), "0");
+  EXPECT_STREQ(Value(main_, "LocalConfigure"), "1");
+  static const char debug[] = "Debug";
+  host_.Table().ProjectEvent(2, const_cast<char*>(debug));
+  EXPECT_STREQ(Value(group_, "LocalConfigure"), "0");
+  EXPECT_STREQ(Value(startup_, "LocalConfigure"), "1");
+}
+
+TEST_F(OpenedProject, RenamingAConfigurationFollowsEverywhere) {
+  SetValue(release_, "Name", "Ship");
+  static const char ship[] = "Ship";
+  host_.Table().ProjectEvent(3, const_cast<char*>(ship));
+  EXPECT_STREQ(Value(release_, "OldName"), "Ship");
+  EXPECT_STREQ(Value(group_, "nobuild"), "Ship?;?");
+  EXPECT_STREQ(Value(main_->lastChild, "Name"), "Ship");
+  EXPECT_STREQ(Value(main_->firstChild, "Name"), "Debug");
+
+  SetValue(debug_, "Name", "Dbg");
+  static const char dbg[] = "Dbg";
+  host_.Table().ProjectEvent(3, const_cast<char*>(dbg));
+  HostNode* output = ChildNamed(debug_, "ZRT_Output");
+  EXPECT_STREQ(Value(output, "OutName"), "0,.\\Dbg\\demo");
+  EXPECT_STREQ(Value(output, "OutList"), "0,.\\Dbg");
+  EXPECT_STREQ(Value(startup_->firstChild, "Name"), "Dbg");
+}
+
+TEST_F(OpenedProject, RenameToAnUnknownNameDoesNothing) {
+  int commits = host_.commitCount;
+  static const char nobody[] = "Nobody";
+  host_.Table().ProjectEvent(3, const_cast<char*>(nobody));
+  host_.Table().ProjectEvent(3, nullptr);
+  host_.Table().ProjectEvent(7, nullptr);
+  EXPECT_EQ(host_.commitCount, commits);
+}
+
+TEST(ProjectOpened, NullArgumentsCollectNothing) {
+  TestHost host;
+  host.Initialize("demo.orbproj");
+  HostNode* debug = host.AddConfiguration("Debug");
+  host.Table().ProjectOpened(nullptr, "Debug");
+  host.Table().ProjectOpened(host.project(), nullptr);
+  host.Table().ProjectEvent(2, const_cast<char*>("Debug"));
+  EXPECT_EQ(Value(host.files(), "LocalConfigure"), nullptr);  // no configuration listed, no Files found
+  host.Table().ProjectOpened(host.project(), "Debug");
+  host.Table().ProjectEvent(2, const_cast<char*>("Debug"));
+  EXPECT_STREQ(Value(host.files(), "LocalConfigure"), "0");
+  EXPECT_NE(debug, nullptr);
+}
+
+}  // namespace
+}  // namespace zrt::testhost
