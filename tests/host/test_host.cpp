@@ -99,6 +99,9 @@ std::string MakeTemporaryDirectory() {
 
 TestHost::TestHost() {
   directory_ = MakeTemporaryDirectory();
+  // The IDE works with the project folder as the current directory.
+  previousDirectory_ = fs::current_path().string();
+  fs::current_path(NativePathOf(directory_));
   fs::path library = NativePathOf(directory_) / fs::path(PluginLibraryPath()).filename();
   fs::copy_file(PluginLibraryPath(), library);
   libraryCopy_ = WithBackslashes(library.string());
@@ -121,6 +124,7 @@ TestHost::~TestHost() {
   platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", "");
   if (g_current == this) g_current = nullptr;
   std::error_code ignored;
+  fs::current_path(previousDirectory_, ignored);
   fs::remove_all(NativePathOf(directory_), ignored);
 }
 

@@ -66,7 +66,8 @@ class TestHost {
   std::vector<std::string> createdElements;
   std::vector<const DeviceRecord*> notifications;
 
-  // A private temporary folder for this host, '\' separated, ending without '\'.
+  // A private temporary folder for this host, '\' separated, ending without '\'; the
+  // current directory while the host lives.
   const std::string& directory() const { return directory_; }
 
   // The host whose callbacks are running (the one most recently created).
@@ -76,6 +77,7 @@ class TestHost {
   void InstallCallbacks();
 
   std::string directory_;
+  std::string previousDirectory_;
   std::string libraryCopy_;
   platform::LibraryHandle library_ = nullptr;
   PluginInterface* table_ = nullptr;

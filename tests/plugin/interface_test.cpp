@@ -191,6 +191,7 @@ TEST_F(OpenedProject, RenamingAConfigurationFollowsEverywhere) {
   EXPECT_STREQ(Value(output, "OutName"), "0,.\\Dbg\\demo");
   EXPECT_STREQ(Value(output, "OutList"), "0,.\\Dbg");
   EXPECT_STREQ(Value(startup_->firstChild, "Name"), "Dbg");
+  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Dbg"));  // made relative to the current directory
 }
 
 TEST_F(OpenedProject, RenameToAnUnknownNameDoesNothing) {
