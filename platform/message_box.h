@@ -5,6 +5,8 @@
 // bytes) followed by one NUL byte; a Yes/No question takes its answer from
 // ZRT_MSGBOX_ANSWERS (comma-separated "yes"/"no", used in order) while answers remain,
 // else asks on the terminal when stdin is one, else answers No. An OK box answers OK.
+// The process counts the answers it has used; the count starts again when the variable's
+// value changes (or on RestartScriptedAnswers).
 // On Windows the scripted mode is used when ZRT_MSGBOX_LOG or ZRT_MSGBOX_ANSWERS is set.
 #pragma once
 
@@ -31,5 +33,9 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 // The default, scripted handler described above. Exposed for testing.
 MessageAnswer ScriptedMessageBox(const std::string& text, const std::string& caption,
                                  MessageButtons buttons, MessageIcon icon);
+
+// Forgets how many answers of ZRT_MSGBOX_ANSWERS were used, so the next question takes the
+// first one again even when the value is unchanged. Exposed for testing.
+void RestartScriptedAnswers();
 
 }  // namespace zrt::platform
