@@ -1,0 +1,211 @@
+#include "src/build/tool_output.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "src/plugin/plugin_interface.h"
+#include "src/plugin/project_context.h"
+#include "tests/plugin/fake_file_system.h"
+
+namespace zrt {
+namespace {
+
+std::vector<std::string> g_written;
+
+void ZRT_CDECL RecordOutput(const char* text, int flag) {
+  EXPECT_EQ(flag, 0);
+  g_written.push_back(text);
+}
+
+// Resolves relative names against the project folder C:\p, as the OS would there.
+class ProjectFolderFileSystem : public testing::FakeFileSystem {
+ public:
+  std::string FullPath(const std::string& path) override {
+    return path.size() > 1 && path[1] == ':' ? path : "C:\\p\\" + path;
+  }
+  bool SetCurrentDirectory(const std::string& path) override {
+    current = path;
+    return true;
+  }
+  std::string current;
+};
+
+class ToolOutputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Context() = ProjectContext{};
+    Context().projectPath = "C:\\p\\demo.orbproj";
+    Context().fileSystem = &fs_;
+    Interface().WriteOutput = RecordOutput;
+    g_written.clear();
+  }
+  void TearDown() override {
+    Interface().WriteOutput = nullptr;
+    Context() = ProjectContext{};
+  }
+
+  // Parses text; answers errors, stores warnings.
+  int Parse(const std::string& text, int mode) {
+    warnings_ = -1;
+    return ParseToolOutput(text.c_str(), static_cast<int>(text.size()), mode, &warnings_);
+  }
+
+  ProjectFolderFileSystem fs_;
+  int warnings_ = -1;
+};
+
+TEST_F(ToolOutputTest, CompilerErrorIsRewrittenWithAnAbsolutePath) {
+  EXPECT_EQ(Parse("\"main.c\", line 12: Error:  #20: identifier \"x\" is undefined\n", kCompilerOutput), 1);
+  EXPECT_EQ(warnings_, 0);
+  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\main.c(12): Error:  #20: identifier \"x\" is undefined\r\n"}));
+  EXPECT_EQ(fs_.current, "C:\\p");
+}
+
+TEST_F(ToolOutputTest, CompilerLinesAreCountedByKind) {
+  std::string text =
+      "\"a.c\", line 3: Warning:  #68-D: integer conversion resulted in a change of sign\n"
+      "    : public x\n"
+      "\"C:\\lib\\b.h\", line 40: Error:  #5: cannot open source input file \"c.h\": No such file\n"
+      "a.c: 1 warning, 1 error\n";
+  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
+  EXPECT_EQ(warnings_, 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{
+                           "C:\\p\\a.c(3): Warning:  #68-D: integer conversion resulted in a change of sign\r\n",
+                           "C:\\lib\\b.h(40): Error:  #5: cannot open source input file \"c.h\": No such file\r\n"}));
+}
+
+TEST_F(ToolOutputTest, UncountedKindIsShownThenTheWholeTextCountsAsOneError) {
+  std::string text = "\"x.s\", line 1: Fatal error: A3900U: Unrecognized option\n";
+  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\x.s(1): Fatal error: A3900U: Unrecognized option\r\n", text}));
+}
+
+TEST_F(ToolOutputTest, SilentRunIsClean) {
+  for (int mode : {kCompilerOutput, kLinkerOutput, kFromElfOutput}) {
+    EXPECT_EQ(Parse("", mode), 0);
+    EXPECT_EQ(warnings_, 0);
+  }
+  EXPECT_TRUE(g_written.empty());
+}
+
+TEST_F(ToolOutputTest, NullTextLeavesWarningsAlone) {
+  int warnings = 7;
+  EXPECT_EQ(ParseToolOutput(nullptr, 10, kCompilerOutput, &warnings), 0);
+  EXPECT_EQ(warnings, 7);
+}
+
+TEST_F(ToolOutputTest, UnterminatedLastLineIsNeverCounted) {
+  std::string text = "\"main.c\", line 12: Error:  #20: no line end";
+  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
+}
+
+TEST_F(ToolOutputTest, LinkerMessagesWithoutFileAreWrittenUnchanged) {
+  std::string text =
+      "Error: L6218E: Undefined symbol main (referred from kernel.o).\n"
+      "Warning: L6304W: Duplicate input file a.o ignored.\n"
+      "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"
+      "Finished: 0 information, 1 warning and 2 error messages.\n";
+  EXPECT_EQ(Parse(text, kLinkerOutput), 2);
+  EXPECT_EQ(warnings_, 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{
+                           "Error: L6218E: Undefined symbol main (referred from kernel.o).\n",
+                           "Warning: L6304W: Duplicate input file a.o ignored.\n",
+                           "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"}));
+}
+
+TEST_F(ToolOutputTest, LinkerFileReferenceIsRewritten) {
+  std::string text = "\"app.sct\", line 22 (column 7): Warning: L6314W: No section matches pattern *(.bss).\n";
+  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
+  EXPECT_EQ(warnings_, 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\app.sct(22): Warning: L6314W: No section matches pattern *(.bss).\r\n"}));
+}
+
+TEST_F(ToolOutputTest, LinkerProgramSizeAloneIsClean) {
+  std::string text = "Program Size: Code=37976 RO-data=5560 RW-data=468 ZI-data=52776  \n";
+  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
+  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
+}
+
+TEST_F(ToolOutputTest, LinkerWarningBeforeProgramSizeHidesTheSummary) {
+  std::string text =
+      "Warning: L6304W: Duplicate input file a.o ignored.\n"
+      "Program Size: Code=100 RO-data=4 RW-data=0 ZI-data=8  \n";
+  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
+  EXPECT_EQ(warnings_, 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{"Warning: L6304W: Duplicate input file a.o ignored.\n"}));
+}
+
+TEST_F(ToolOutputTest, FromElfOutputAlwaysCountsAsOneError) {
+  std::string text = "Error: Q0147E: Failed to create Directory x.hex\n";
+  EXPECT_EQ(Parse(text, kFromElfOutput), 1);
+  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
+}
+
+TEST_F(ToolOutputTest, OverlongFieldsAreCutNotOverflowed) {
+  std::string file(400, 'f');
+  std::string code(100, 'c');
+  std::string message(5000, 'm');
+  std::string text = "\"" + file + ".c\", line 7: Error:" + code + ":" + message + "\n";
+  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
+  ASSERT_EQ(g_written.size(), 1u);
+  std::string expected = ("C:\\p\\" + file).substr(0, kAbsolutePathLimit) + "(7): Error:" +
+                         code.substr(0, kShortFieldLimit) + ":" + message.substr(0, kLongFieldLimit) + "\r\n";
+  EXPECT_EQ(g_written[0], expected);
+
+  g_written.clear();
+  std::string first(1000, 'x');
+  EXPECT_EQ(Parse(first + ": Error:" + code + ":" + message + "\n", kLinkerOutput), 1);
+  ASSERT_EQ(g_written.size(), 1u);
+  EXPECT_EQ(g_written[0], "(0): Error:" + code + ":" + message.substr(0, kLongFieldLimit) + "\r\n");
+}
+
+TEST_F(ToolOutputTest, EveryTruncationOfADiagnosticIsHandled) {
+  std::string line = "\"main.c\", line 12: Error:  #20: identifier \"x\" is undefined\n";
+  for (size_t n = 0; n < line.size(); ++n) {
+    g_written.clear();
+    int errors = Parse(line.substr(0, n), kCompilerOutput);
+    EXPECT_EQ(errors, n == 0 ? 0 : 1) << n;
+    EXPECT_EQ(g_written.size(), n == 0 ? 0u : 1u) << n;  // shown unchanged once
+  }
+}
+
+// Counts, by the lines' own shape, the ARM-style diagnostics of a corpus file: a quoted
+// file name, ", line", then the mark. ("no source": Error: ... has no line and is not one.)
+void ExpectedCounts(const std::string& text, const std::string& errorMark, const std::string& warningMark,
+                    int* errors, int* warnings) {
+  std::istringstream lines(text);
+  std::string line;
+  *errors = *warnings = 0;
+  while (std::getline(lines, line)) {
+    if (line.empty() || line[0] != '"' || line.find("\", line ") == std::string::npos) continue;
+    if (line.find(errorMark) != std::string::npos) ++*errors;
+    if (line.find(warningMark) != std::string::npos) ++*warnings;
+  }
+}
+
+std::string CorpusSamples(const std::string& name) {
+  const char* corpus = std::getenv("ZRT_CORPUS_DIR");
+  std::ifstream in(std::string(corpus ? corpus : "") + "/tool-output/" + name, std::ios::binary);
+  std::string text, line;
+  while (std::getline(in, line)) {
+    if (line.rfind("###", 0) != 0) text += line + "\n";
+  }
+  return text;
+}
+
+TEST_F(ToolOutputTest, CompilerCorpusIsCountedLikeTheLinesSay) {
+  std::string text = CorpusSamples("armcc.txt");
+  ASSERT_FALSE(text.empty()) << "corpus not found; set ZRT_CORPUS_DIR";
+  int errors, warnings;
+  ExpectedCounts(text, ": Error:", ": Warning:", &errors, &warnings);
+  ASSERT_GT(errors, 3);
+  EXPECT_EQ(Parse(text, kCompilerOutput), errors);
+  EXPECT_EQ(warnings_, warnings);
+}
+
+}  // namespace
+}  // namespace zrt
