@@ -17,5 +17,7 @@ void* FindLibrarySymbol(LibraryHandle handle, const char* name);
 void FreeLibraryHandle(LibraryHandle handle);
 // The path LoadLibraryByPath actually opens for path (suffix mapping, '\' as '/').
 std::string NativeLibraryPath(const std::string& path);
+// Path ('\' separated) of the loaded library or program that holds address; "" when unknown.
+std::string ModulePathOf(const void* address);
 
 }  // namespace zrt::platform

@@ -22,8 +22,8 @@ class Registry {
                         const std::string& value) = 0;
   // Deletes one value. False when it did not exist or could not be deleted.
   virtual bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& valueName) = 0;
-  // Names of the values of a key in stored order ("" for the default value); empty when the
-  // key does not exist.
+  // Names of the string values of a key in stored order ("" for the default value); empty
+  // when the key does not exist. Values of other kinds are left out.
   virtual std::vector<std::string> EnumerateValues(RegistryRoot root, const std::string& key) = 0;
   // Creates a key (and its parents). False on failure.
   virtual bool CreateKey(RegistryRoot root, const std::string& key) = 0;

@@ -48,4 +48,12 @@ void FreeLibraryHandle(LibraryHandle handle) {
   if (handle != nullptr) dlclose(handle);
 }
 
+std::string ModulePathOf(const void* address) {
+  Dl_info info{};
+  if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return "";
+  std::string path = info.dli_fname;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
 }  // namespace zrt::platform

@@ -27,4 +27,13 @@ void FreeLibraryHandle(LibraryHandle handle) {
   if (handle != nullptr) FreeLibrary(static_cast<HMODULE>(handle));
 }
 
+std::string ModulePathOf(const void* address) {
+  HMODULE module = nullptr;
+  DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+  if (!GetModuleHandleExA(flags, static_cast<LPCSTR>(address), &module)) return "";
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
+  return n == 0 || n >= MAX_PATH ? "" : std::string(path, n);
+}
+
 }  // namespace zrt::platform
