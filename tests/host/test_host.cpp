@@ -22,12 +22,6 @@ std::string WithBackslashes(std::string path) {
   return path;
 }
 
-fs::path NativePathOf(const std::string& path) {
-  std::string native = path;
-  if (fs::path::preferred_separator == '/') std::replace(native.begin(), native.end(), '\\', '/');
-  return fs::path(native);
-}
-
 void ZRT_CDECL CommitNodeCallback(HostNode* target, HostNode* copy) {
   TestHost* host = TestHost::Current();
   ++host->commitCount;
@@ -88,6 +82,12 @@ void ZRT_CDECL NotifySettingsChangeCallback(const DeviceRecord* device) {
 
 std::string PluginLibraryPath() { return ZRT_PLUGIN_FILE; }
 
+fs::path NativePath(const std::string& path) {
+  std::string native = path;
+  if (fs::path::preferred_separator == '/') std::replace(native.begin(), native.end(), '\\', '/');
+  return fs::path(native);
+}
+
 std::string MakeTemporaryDirectory() {
   static std::atomic<int> counter{0};
   std::random_device random;
@@ -101,12 +101,12 @@ TestHost::TestHost() {
   directory_ = MakeTemporaryDirectory();
   // The IDE works with the project folder as the current directory.
   previousDirectory_ = fs::current_path().string();
-  fs::current_path(NativePathOf(directory_));
-  fs::path library = NativePathOf(directory_) / fs::path(PluginLibraryPath()).filename();
+  fs::current_path(NativePath(directory_));
+  fs::path library = NativePath(directory_) / fs::path(PluginLibraryPath()).filename();
   fs::copy_file(PluginLibraryPath(), library);
   libraryCopy_ = WithBackslashes(library.string());
   library_ = platform::LoadLibraryByPath(libraryCopy_);
-  messageLog_ = (NativePathOf(directory_) / "messages.log").string();
+  messageLog_ = (NativePath(directory_) / "messages.log").string();
   platform::SetEnvironment("ZRT_MSGBOX_LOG", messageLog_);
   platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", "");
   g_current = this;
@@ -125,7 +125,7 @@ TestHost::~TestHost() {
   if (g_current == this) g_current = nullptr;
   std::error_code ignored;
   fs::current_path(previousDirectory_, ignored);
-  fs::remove_all(NativePathOf(directory_), ignored);
+  fs::remove_all(NativePath(directory_), ignored);
 }
 
 TestHost* TestHost::Current() { return g_current; }

@@ -3,6 +3,7 @@
 // own node code. Callbacks are recorded; RunCommand and message boxes are scripted.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -94,5 +95,7 @@ class TestHost {
 std::string PluginLibraryPath();
 // A new, empty temporary folder ('\' separated).
 std::string MakeTemporaryDirectory();
+// The operating system's form of a '\' separated path, for std::filesystem and the like.
+std::filesystem::path NativePath(const std::string& path);
 
 }  // namespace zrt::testhost

@@ -1,0 +1,196 @@
+#include "src/plugin/tool_chain.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/environment.h"
+#include "platform/registry.h"
+#include "src/plugin/initialize.h"
+#include "src/plugin/plugin_interface.h"
+#include "src/plugin/project_context.h"
+#include "tests/host/test_host.h"
+
+namespace zrt {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ParseToolChainEntries, SplitsEntriesAndFields) {
+  struct Case {
+    const char* text;
+    std::vector<std::array<std::string, 6>> expected;
+  } cases[] = {
+      {"", {}},
+      {"ARM|a|b|C:\\inc?D:\\inc|C:\\bin|z|extra", {{"ARM", "a", "b", "C:\\inc?D:\\inc", "C:\\bin", "z"}}},
+      {"A|1*B|2*", {{"A", "1", "", "", "", ""}, {"B", "2", "", "", "", ""}}},
+      {"A||x|", {{"A", "", "x", "", "", ""}}},
+      {"*B", {{"", "", "", "", "", ""}, {"B", "", "", "", "", ""}}},
+      {"A", {{"A", "", "", "", "", ""}}},
+  };
+  for (const Case& c : cases) {
+    std::vector<ToolChainRecord> records = ParseToolChainEntries(c.text);
+    ASSERT_EQ(records.size(), c.expected.size()) << c.text;
+    for (size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i].fields, c.expected[i]) << c.text << " #" << i;
+  }
+}
+
+TEST(TextBetween, TakesTheTextBetweenTwoCharacters) {
+  EXPECT_EQ(TextBetween("SIM: -dLPC2129.dll (x)", ' ', '('), "-dLPC2129.dll ");
+  EXPECT_EQ(TextBetween("-dLPC2129.dll ", 'D', '.'), "");
+  EXPECT_EQ(TextBetween("DLPC.dll", 'D', '.'), "LPC");
+  EXPECT_EQ(TextBetween("REGFILE(\"LPC21xx.h\")", '"', '"'), "LPC21xx.h");
+  EXPECT_EQ(TextBetween("no markers", '(', ')'), "");
+  EXPECT_EQ(TextBetween("only (open", '(', ')'), "");
+  EXPECT_EQ(TextBetween("", '(', ')'), "");
+}
+
+// A folder with the stand-in preference library as <root>\opt\Preference and its entries.
+class PreferenceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Context() = ProjectContext{};
+    rootText_ = testhost::MakeTemporaryDirectory();
+    root_ = testhost::NativePath(rootText_);
+    fs::create_directories(root_ / "opt");
+    fs::copy_file(ZRT_PREFERENCE_FILE, root_ / "opt" / fs::path(ZRT_PREFERENCE_FILE).filename());
+    rootText_ += "\\";
+    Context().rootDirectory = rootText_;
+  }
+  void TearDown() override {
+    Context() = ProjectContext{};
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+  void WriteEntries(const std::string& lines) { std::ofstream(root_ / "opt" / "Preference.txt") << lines; }
+  std::string MakeToolFolder(const std::string& name, bool withCompiler) {
+    fs::create_directories(root_ / name);
+    if (withCompiler) std::ofstream(root_ / name / "armcc.exe") << "";
+    return rootText_ + name;
+  }
+  std::string Library() const { return rootText_ + "opt\\Preference.dll"; }
+
+  fs::path root_;
+  std::string rootText_;
+};
+
+TEST_F(PreferenceTest, MissingLibraryGivesTheEmptyRecord) {
+  EXPECT_EQ(ReadToolChainRecord(rootText_ + "nowhere\\Preference.dll", "ARM", "ZRT").fields, ToolChainRecord{}.fields);
+}
+
+TEST_F(PreferenceTest, EntryIsChosenByNameElseTheFirst) {
+  WriteEntries("# tool chains\nKEIL|a|b|inc1|bin1|c\r\n\nARM|a|b|inc2|bin2|c\n");
+  EXPECT_EQ(ReadToolChainRecord(Library(), "ARM", "ZRT").toolDirectories(), "bin2");
+  EXPECT_EQ(ReadToolChainRecord(Library(), "GNU", "ZRT").toolDirectories(), "bin1");
+  EXPECT_EQ(ReadToolChainRecord(Library(), "AR", "ZRT").name(), "KEIL");
+  EXPECT_EQ(ReadToolChainRecord(Library(), "ARM", "OTHER").fields, ToolChainRecord{}.fields);
+}
+
+TEST_F(PreferenceTest, LastCandidateFolderWithTheCompilerWins) {
+  std::string first = MakeToolFolder("bin-a", true);
+  std::string empty = MakeToolFolder("bin-empty", false);
+  std::string second = MakeToolFolder("bin-b", true);
+  WriteEntries("ARM|||inc|" + first + "?" + second + "?" + empty + "?|\n");
+  EXPECT_EQ(FindToolDirectory(rootText_, "ZRT", "ARM"), second);
+  WriteEntries("ARM|||inc|" + empty + "|\n");
+  EXPECT_EQ(FindToolDirectory(rootText_, "ZRT", "ARM"), "");
+}
+
+TEST_F(PreferenceTest, ExtraIncludeDirectoriesJoinWithSemicolons) {
+  static char entry[] = "ARM";
+  HostInfoCopy().toolChainEntry = entry;
+  WriteEntries("ARM|||C:\\a?D:\\b?|bin|\n");
+  EXPECT_EQ(ExtraIncludeDirectories(), "C:\\a;D:\\b");
+  WriteEntries("ARM|||||\n");
+  EXPECT_EQ(ExtraIncludeDirectories(), "");
+  HostInfoCopy().toolChainEntry = nullptr;
+}
+
+// The registry's uVision open command, set in a store of the test's own.
+class KeilRootTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store_ = (testhost::NativePath(testhost::MakeTemporaryDirectory()) / "registry.reg").string();
+    platform::SetEnvironment("ZRT_REGISTRY", store_);
+  }
+  void TearDown() override {
+    platform::RealRegistry().DeleteValue(platform::RegistryRoot::kClassesRoot, kKey, "");
+    platform::SetEnvironment("ZRT_REGISTRY", "");
+  }
+  static constexpr const char* kKey = "UV2FILE\\Shell\\open\\command";
+  std::string store_;
+};
+
+TEST_F(KeilRootTest, RootIsTheFolderAboveTheProgram) {
+  struct Case {
+    const char* command;
+    const char* root;
+  } cases[] = {
+      {"\"C:\\Keil\\UV4\\Uv4.exe\" \"%1\"", "C:\\Keil\\"},
+      {"\"C:\\Keil\\UV3\\Uv3.exe\"", "C:\\Keil\\"},
+      {"C:\\Keil\\UV4\\Uv4.exe %1", ""},
+      {"\"Uv4.exe\" \"C:\\%1\"", ""},
+      {"\"C:\\Uv4.exe\"", ""},
+  };
+  auto& registry = platform::RealRegistry();
+  for (const Case& c : cases) {
+    ASSERT_TRUE(registry.SetValue(platform::RegistryRoot::kClassesRoot, kKey, "", c.command));
+    EXPECT_EQ(FindKeilRoot(), c.root) << c.command;
+  }
+  registry.DeleteValue(platform::RegistryRoot::kClassesRoot, kKey, "");
+  EXPECT_EQ(FindKeilRoot(), "");
+}
+
+struct ProbeScript {
+  static inline std::string output;
+  static inline int exitCode = 0;
+  static inline std::string command, directory;
+  static inline int size = 0;
+  static int ZRT_CDECL Run(const char* line, const char* dir, char* buffer, int bufferSize, int* code) {
+    command = line;
+    directory = dir;
+    size = bufferSize;
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(*code, 0);
+    std::snprintf(buffer, static_cast<size_t>(bufferSize), "%s", output.c_str());
+    *code = exitCode;
+    return 1;
+  }
+};
+
+TEST(ProbeCompiler, AcceptsAQuietZeroExit) {
+  Context() = ProjectContext{};
+  Context().projectPath = "C:\\p\\demo.orbproj";
+  Interface().RunCommand = ProbeScript::Run;
+  struct Case {
+    const char* output;
+    int exitCode;
+    int expected;
+  } cases[] = {{"ARM7TDMI\nCortex-M3\n", 0, 1}, {"", 0, 1}, {"armcc: error: unknown option", 0, 0},
+               {"Error: C3900U", 0, 1}, {"", 1, 0}};
+  for (const Case& c : cases) {
+    ProbeScript::output = c.output;
+    ProbeScript::exitCode = c.exitCode;
+    EXPECT_EQ(ProbeCompiler("C:\\Keil\\ARM\\BIN40\\armcc.exe"), c.expected) << c.output;
+  }
+  EXPECT_EQ(ProbeScript::command, "C:\\Keil\\ARM\\BIN40\\armcc.exe --cpu list");
+  EXPECT_EQ(ProbeScript::directory, "C:\\p");
+  EXPECT_EQ(ProbeScript::size, 4096);
+  Interface().RunCommand = nullptr;
+  Context() = ProjectContext{};
+}
+
+TEST(DeviceRegisterDirectory, AppendsTheRegisterFileFolder) {
+  Context() = ProjectContext{};
+  const char* lines[] = {"CPU IRAM(0x40000000-0x40003FFF)", "REGFILE(\"Philips\\LPC21xx.h\")", nullptr};
+  Context().deviceIncludeDirectory = "C:\\Keil\\ARM\\INC";
+  EXPECT_EQ(DeviceRegisterDirectory("D:\\tools\\INC"), "D:\\tools\\INC");
+  Context().deviceRecord = DeviceRecord{"NXP", "LPC2129", nullptr, lines, nullptr};
+  EXPECT_EQ(DeviceRegisterDirectory("D:\\tools\\INC"), "D:\\tools\\INC\\Philips\\LPC21xx.h");
+  EXPECT_EQ(DeviceRegisterDirectory(""), "C:\\Keil\\ARM\\INC\\Philips\\LPC21xx.h");
+  Context() = ProjectContext{};
+}
+
+}  // namespace
+}  // namespace zrt
