@@ -1,0 +1,16 @@
+#include <windows.h>
+
+#include "src/convert/xml_system_error.h"
+
+namespace zrt::xml {
+
+std::string LastSystemErrorText() {
+  DWORD error = GetLastError();
+  char buffer[512];
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                buffer, sizeof buffer, nullptr);
+  if (length == 0) return "Error " + std::to_string(error);
+  return std::string(buffer, length);
+}
+
+}  // namespace zrt::xml

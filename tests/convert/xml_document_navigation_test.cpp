@@ -1,0 +1,207 @@
+// Walking elements: FindElement, FindChildElement, EnterElement, LeaveElement and the
+// child's name and data, as the project reader uses them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "src/convert/xml_document.h"
+#include "tests/convert/xml_test_support.h"
+
+namespace zrt {
+namespace {
+
+constexpr char kProject[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<Project>\n"
+    "  <SchemaVersion>1.1</SchemaVersion>\n"
+    "  <Targets>\n"
+    "    <Target>\n"
+    "      <TargetName>Flash</TargetName>\n"
+    "      <TargetOption><Cads><Define>A=1, B</Define></Cads></TargetOption>\n"
+    "    </Target>\n"
+    "    <Target>\n"
+    "      <TargetName>RAM &amp; Sim</TargetName>\n"
+    "    </Target>\n"
+    "  </Targets>\n"
+    "</Project>\n";
+
+TEST(XmlDocumentNavigationTest, WalksAProjectTheWayTheReaderDoes) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText(kProject));
+  document.ResetPosition(0, 0, 0);
+  ASSERT_TRUE(document.FindElement("Project"));
+  ASSERT_TRUE(document.FindChildElement("SchemaVersion"));
+  EXPECT_EQ(document.GetChildText(), "1.1");
+  ASSERT_TRUE(document.FindChildElement("Targets"));
+  ASSERT_TRUE(document.EnterElement());
+
+  ASSERT_TRUE(document.FindChildElement("Target"));
+  ASSERT_TRUE(document.EnterElement());
+  ASSERT_TRUE(document.FindChildElement("TargetName"));
+  EXPECT_EQ(document.GetChildText(), "Flash");
+  ASSERT_TRUE(document.FindChildElement("TargetOption"));
+  ASSERT_TRUE(document.EnterElement());
+  ASSERT_TRUE(document.FindChildElement("Cads"));
+  ASSERT_TRUE(document.EnterElement());
+  ASSERT_TRUE(document.FindChildElement("Define"));
+  EXPECT_EQ(document.GetChildTagName(), "Define");
+  EXPECT_EQ(document.GetChildText(), "A=1, B");
+  ASSERT_TRUE(document.LeaveElement());
+  ASSERT_TRUE(document.LeaveElement());
+  ASSERT_TRUE(document.LeaveElement());
+  EXPECT_EQ(document.GetElementTagName(document.GetCurrentPosition()), "Targets");
+
+  ASSERT_TRUE(document.FindChildElement("Target"));  // the second one
+  ASSERT_TRUE(document.EnterElement());
+  ASSERT_TRUE(document.FindChildElement("TargetName"));
+  EXPECT_EQ(document.GetChildText(), "RAM & Sim");
+  EXPECT_FALSE(document.FindChildElement("TargetOption"));
+  ASSERT_TRUE(document.LeaveElement());
+  EXPECT_FALSE(document.FindChildElement("Target"));
+  ASSERT_TRUE(document.LeaveElement());
+  EXPECT_FALSE(document.LeaveElement());  // at the top
+  EXPECT_EQ(document.GetElementTagName(document.GetCurrentPosition()), "Project");
+}
+
+TEST(XmlDocumentNavigationTest, PositionsFollowEachOperation) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText("<r><a><x/></a><b/></r>"));  // records: r 1, a 2, x 3, b 4
+  ASSERT_TRUE(document.FindChildElement("b"));  // finds r first
+  EXPECT_EQ(document.GetParentPosition(), 0u);
+  EXPECT_EQ(document.GetCurrentPosition(), 1u);
+  EXPECT_EQ(document.GetChildPosition(), 4u);
+  ASSERT_TRUE(document.EnterElement());
+  EXPECT_EQ(document.GetParentPosition(), 1u);
+  EXPECT_EQ(document.GetCurrentPosition(), 4u);
+  EXPECT_EQ(document.GetChildPosition(), 0u);
+  EXPECT_EQ(document.GetNodeType(), kXmlElement);
+  ASSERT_TRUE(document.EnterElement());  // into b, which has no child: nothing is current
+  EXPECT_EQ(document.GetParentPosition(), 4u);
+  EXPECT_EQ(document.GetCurrentPosition(), 0u);
+  EXPECT_EQ(document.GetNodeType(), 0);
+  EXPECT_FALSE(document.EnterElement());
+  EXPECT_FALSE(document.FindElement());  // b has no child element
+  ASSERT_TRUE(document.LeaveElement());
+  EXPECT_EQ(document.GetChildPosition(), 0u);
+  EXPECT_EQ(document.GetCurrentPosition(), 4u);
+  EXPECT_EQ(document.GetParentPosition(), 1u);
+}
+
+TEST(XmlDocumentNavigationTest, FailedFindChangesNothing) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText("<r><a/><b/></r>"));
+  ASSERT_TRUE(document.FindChildElement("a"));
+  EXPECT_FALSE(document.FindChildElement("z"));
+  EXPECT_EQ(document.GetChildPosition(), 2u);
+  EXPECT_FALSE(document.FindElement("z"));
+  EXPECT_EQ(document.GetCurrentPosition(), 1u);
+  EXPECT_TRUE(document.FindChildElement("b"));
+}
+
+TEST(XmlDocumentNavigationTest, FindElementVisitsEveryTopLevelElement) {
+  CXmlDocument document;
+  ASSERT_FALSE(document.ParseText("<a>1</a>\n<b>2</b>\n<a>3</a>"));
+  EXPECT_EQ(document.GetResultText(), "Root element has sibling");
+  std::string seen;
+  while (document.FindElement()) {
+    seen += document.GetElementTagName(document.GetCurrentPosition()) +
+            document.GetElementText(document.GetCurrentPosition());
+  }
+  EXPECT_EQ(seen, "a1b2a3");
+  document.ResetPosition(0, 0, 0);
+  ASSERT_TRUE(document.FindElement("a"));
+  ASSERT_TRUE(document.FindElement("a"));
+  EXPECT_EQ(document.GetElementText(document.GetCurrentPosition()), "3");
+}
+
+struct NameCase {
+  const char* requested;  // null: any name
+  const char* found;      // null: none
+};
+
+TEST(XmlDocumentNavigationTest, MatchesRequestedNamesByThePrefixRule) {
+  const NameCase cases[] = {
+      {"Target", "Target"},  {"TargetName", "TargetName"}, {"Group/x", "Group"}, {"Group x", "Group"},
+      {"Group=1", "Group"},  {"Group[2]", "Group"},        {"Group]", "Group"},   {"Groupx", nullptr},
+      {"Grou", nullptr},     {"group", nullptr},           {"Group\\", nullptr},  {"", "TargetName"},
+      {nullptr, "TargetName"},
+  };
+  for (const NameCase& c : cases) {
+    CXmlDocument document;
+    ASSERT_TRUE(document.ParseText("<r><TargetName/><Target/><Group/></r>"));
+    bool found = document.FindChildElement(c.requested);
+    EXPECT_EQ(found, c.found != nullptr) << (c.requested ? c.requested : "(null)");
+    if (found && c.found) {
+      EXPECT_EQ(document.GetChildTagName(), c.found);
+    }
+  }
+}
+
+struct TagNameCase {
+  const char* text;
+  const char* name;
+};
+
+TEST(XmlDocumentNavigationTest, TagNameEndsAtTheNameDelimiters) {
+  const TagNameCase cases[] = {
+      {"<a\tx='1'/>", "a"}, {"<a\nx='1'/>", "a"}, {"<a/>", "a"}, {"<a?b/>", "a"}, {"<a!b/>", "a"},
+      {"<a\\b/>", "a"},     {"<a=b/>", "a"},      {"<a-b.c/>", "a-b.c"},
+      // 0x5C after a lead byte is a trail byte, not a '\'.
+      {"<\x81\x5C x='1'/>", "\x81\x5C"},
+  };
+  for (const TagNameCase& c : cases) {
+    CXmlDocument document;
+    ASSERT_TRUE(document.ParseText(c.text)) << c.text;
+    EXPECT_EQ(document.GetElementTagName(1), c.name) << c.text;
+    EXPECT_TRUE(document.FindElement(c.name)) << c.text;
+  }
+}
+
+TEST(XmlDocumentNavigationTest, GbkNamesAreMatchedWhole) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText("<r><\x81\x5C" "b/><\x81\x5C/></r>"));
+  ASSERT_TRUE(document.FindChildElement("\x81\x5C"));
+  EXPECT_EQ(document.GetChildPosition(), 3u);
+  ASSERT_TRUE(document.ParseText("<r><\xD6\xD0\xCE\xC4>\xD6\xD0</\xD6\xD0\xCE\xC4></r>"));
+  ASSERT_TRUE(document.FindChildElement("\xD6\xD0\xCE\xC4"));
+  EXPECT_EQ(document.GetChildText(), "\xD6\xD0");
+  document.ResetPosition(0, 0, 0);
+  EXPECT_FALSE(document.FindChildElement("\xD6\xD0"));
+}
+
+TEST(XmlDocumentNavigationTest, ResetPositionSetsPositionsAndDropsUnknownIndexes) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText("<r><a>1</a><b>2</b></r>"));
+  document.ResetPosition(1, 2, 0);
+  EXPECT_EQ(document.GetNodeType(), kXmlElement);
+  ASSERT_TRUE(document.FindElement("b"));
+  EXPECT_EQ(document.GetElementText(document.GetCurrentPosition()), "2");
+  document.ResetPosition(0, 1, 3);
+  EXPECT_EQ(document.GetChildText(), "2");
+  document.ResetPosition(77, 0x10000, 5);
+  EXPECT_EQ(document.GetParentPosition(), 0u);
+  EXPECT_EQ(document.GetCurrentPosition(), 0u);
+  EXPECT_EQ(document.GetChildPosition(), 0u);
+  EXPECT_EQ(document.GetNodeType(), 0);
+  EXPECT_EQ(document.GetElementText(0x10000), "");
+  EXPECT_EQ(document.GetElementTagName(0), "");
+}
+
+TEST(XmlDocumentNavigationTest, OutlineOfAProject) {
+  CXmlDocument document;
+  ASSERT_TRUE(document.ParseText(kProject));
+  EXPECT_EQ(testing::Outline(document),
+            "Project=\n"
+            "  SchemaVersion=1.1\n"
+            "  Targets=\n"
+            "    Target=\n"
+            "      TargetName=Flash\n"
+            "      TargetOption=\n"
+            "        Cads=\n"
+            "          Define=A=1, B\n"
+            "    Target=\n"
+            "      TargetName=RAM & Sim\n");
+}
+
+}  // namespace
+}  // namespace zrt
