@@ -3,8 +3,9 @@
 // Scripted mode (every platform; the only mode on POSIX): the text goes to stderr as
 // UTF-8; when ZRT_MSGBOX_LOG names a file the text is appended to it as shown (GBK
 // bytes) followed by one NUL byte; a Yes/No question takes its answer from
-// ZRT_MSGBOX_ANSWERS (comma-separated "yes"/"no", used in order) while answers remain,
-// else asks on the terminal when stdin is one, else answers No. An OK box answers OK.
+// ZRT_MSGBOX_ANSWERS (comma-separated "yes"/"no" in any case, used in order; any other
+// word counts as "no") while answers remain, else asks on the terminal when stdin is
+// one, else answers No. An OK box answers OK.
 // The process counts the answers it has used; the count starts again when the variable's
 // value changes (or on RestartScriptedAnswers).
 // On Windows the scripted mode is used when ZRT_MSGBOX_LOG or ZRT_MSGBOX_ANSWERS is set.

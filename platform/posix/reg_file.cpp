@@ -12,7 +12,8 @@ constexpr const char* kFormatLines[] = {"REGEDIT4", "Windows Registry Editor Ver
 std::string Utf16ToAnsi(const std::string& bytes) {
   std::string out;
   auto unit = [&bytes](size_t i) {
-    return static_cast<uint32_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    auto byte = [&bytes](size_t at) { return static_cast<uint32_t>(static_cast<unsigned char>(bytes[at])); };
+    return byte(i) | byte(i + 1) << 8;
   };
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     uint32_t codePoint = unit(i);
@@ -103,7 +104,8 @@ RegFile ParseRegFile(const std::string& text) {
     }
     if (line[0] == '[') {
       size_t close = line.rfind(']');
-      file.sections.push_back(RegSection{line.substr(1, close == std::string::npos ? std::string::npos : close - 1), {}});
+      size_t length = close == std::string::npos ? std::string::npos : close - 1;
+      file.sections.push_back(RegSection{line.substr(1, length), {}});
       continue;
     }
     RegLine entry;

@@ -27,7 +27,9 @@ class MessageBoxTest : public ::testing::Test {
     SetMessageBoxHandler(nullptr);
   }
 
-  Answer Ask(const std::string& text) { return ScriptedMessageBox(text, "ZRT", Buttons::kYesNo, MessageIcon::kQuestion); }
+  Answer Ask(const std::string& text) {
+    return ScriptedMessageBox(text, "ZRT", Buttons::kYesNo, MessageIcon::kQuestion);
+  }
 
   std::string LogBytes() {
     std::ifstream in(log_, std::ios::binary);
@@ -52,10 +54,11 @@ TEST_F(MessageBoxTest, StandardErrorShowsTheTextAsUtf8) {
 }
 
 TEST_F(MessageBoxTest, AnswersAreUsedInOrder) {
-  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes, NO ,,Yes");
+  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes, NO ,,maybe,Yes");
   EXPECT_EQ(Ask("1"), Answer::kYes);
   EXPECT_EQ(Ask("2"), Answer::kNo);
-  EXPECT_EQ(Ask("3"), Answer::kYes);
+  EXPECT_EQ(Ask("3"), Answer::kNo);
+  EXPECT_EQ(Ask("4"), Answer::kYes);
 }
 
 TEST_F(MessageBoxTest, AnOkBoxUsesNoAnswer) {
@@ -88,11 +91,12 @@ TEST_F(MessageBoxTest, WithoutAnswersOrTerminalTheAnswerIsNo) {
 
 TEST_F(MessageBoxTest, ShowMessageBoxUsesTheReplacedHandlerUntilReset) {
   std::vector<std::string> seen;
-  SetMessageBoxHandler([&seen](const std::string& text, const std::string& caption, Buttons buttons, MessageIcon icon) {
-    seen.push_back(text + "|" + caption + "|" + std::to_string(static_cast<int>(buttons)) + "|" +
-                   std::to_string(static_cast<int>(icon)));
-    return Answer::kYes;
-  });
+  SetMessageBoxHandler(
+      [&seen](const std::string& text, const std::string& caption, Buttons buttons, MessageIcon icon) {
+        seen.push_back(text + "|" + caption + "|" + std::to_string(static_cast<int>(buttons)) + "|" +
+                       std::to_string(static_cast<int>(icon)));
+        return Answer::kYes;
+      });
   EXPECT_EQ(ShowMessageBox("Delete?", "ZRT", Buttons::kYesNo, MessageIcon::kWarning), Answer::kYes);
   EXPECT_EQ(seen, std::vector<std::string>{"Delete?|ZRT|1|2"});
   EXPECT_EQ(LogBytes(), "");

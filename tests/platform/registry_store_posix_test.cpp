@@ -79,14 +79,18 @@ TEST_F(RegistryStoreTest, RewritingKeepsWhatItDoesNotReadAndLeavesNoTemporaryFil
   ASSERT_TRUE(registry_.SetValue(kUser, key_ + "\\TargetDlls\\RDIs", "1", "new.dll"));
   const std::string text = StoreText();
   EXPECT_EQ(text.rfind("REGEDIT4\n\n", 0), 0u);
-  for (const char* kept : {"\"Count\"=dword:00000003\n",
-                           "\"Blob\"=hex:01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,\\\n"
-                           "  16,17,18\n",
-                           "; a comment\n", "\"0\"=\"C:\\\\Keil\\\\ARM\\\\BIN\\\\UL2ARM.DLL\"\n\"1\"=\"new.dll\"\n"}) {
+  const char* const keptLines[] = {
+      "\"Count\"=dword:00000003\n",
+      "\"Blob\"=hex:01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,\\\n  16,17,18\n",
+      "; a comment\n",
+      "\"0\"=\"C:\\\\Keil\\\\ARM\\\\BIN\\\\UL2ARM.DLL\"\n\"1\"=\"new.dll\"\n",
+  };
+  for (const char* kept : keptLines) {
     EXPECT_NE(text.find(kept), std::string::npos) << kept;
   }
   EXPECT_EQ(text.find('\r'), std::string::npos);
-  EXPECT_EQ(RealFileSystem().ListDirectory(sandbox_.Folder().Path().string()), std::vector<std::string>{"registry.reg"});
+  EXPECT_EQ(RealFileSystem().ListDirectory(sandbox_.Folder().Path().string()),
+            std::vector<std::string>{"registry.reg"});
 }
 
 TEST_F(RegistryStoreTest, ReadsAUtf16Export) {
