@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "src/config/configuration_defaults.h"
 #include "src/config/file_defaults.h"
 #include "src/plugin/boundary.h"
 #include "src/plugin/host_callbacks.h"
@@ -12,10 +13,6 @@
 
 namespace zrt::entries {
 namespace {
-
-// The sections of a configuration, in the order they are created.
-constexpr const char* kConfigurationSections[] = {"ZRT_Output", "ZRT_User",   "ZRT_CParam",
-                                                  "ZRT_AsmParam", "ZRT_Linker", "ZRT_Debug"};
 
 bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
 
@@ -31,7 +28,7 @@ void MakeConfigurationDirectory(const HostNode* configuration) {
 
 void ConfigurationCreated(HostNode* configuration) {
   Context().configurations.push_back(configuration);
-  for (const char* section : kConfigurationSections) host::CreateChildNode(configuration, section, nullptr);
+  WriteConfigurationDefaults(configuration);
   MakeConfigurationDirectory(configuration);
 }
 
