@@ -1,0 +1,26 @@
+#include "tools/common/format.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace zrt::tools {
+
+std::string Format(const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  va_list measure;
+  va_copy(measure, arguments);
+  int length = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
+  std::string text;
+  if (length > 0) {
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), format, arguments);
+    text.assign(buffer.data(), static_cast<size_t>(length));
+  }
+  va_end(arguments);
+  return text;
+}
+
+}  // namespace zrt::tools
