@@ -48,15 +48,31 @@ struct RegionIndex {
   size_t execution = 0;
 };
 
-// The region that takes a part of module, or false when no description names it.
-bool FindRegion(const ScatterDescription& description, const std::string& module, Part part, bool any,
+bool HasWildcard(const std::string& pattern) { return pattern.find_first_of("*?") != std::string::npos; }
+
+// How closely an input description names a module: the more specific kinds win.
+enum class Naming { kExactName, kWildcard, kAny };
+
+bool Names(const InputSection& input, const std::string& module, Naming naming) {
+  switch (naming) {
+    case Naming::kExactName:
+      return !IsAny(input) && !HasWildcard(input.module) && ModuleMatches(input.module, module);
+    case Naming::kWildcard:
+      return !IsAny(input) && HasWildcard(input.module) && ModuleMatches(input.module, module);
+    case Naming::kAny:
+      break;
+  }
+  return IsAny(input);
+}
+
+// The first region whose input descriptions name module in that way and select part.
+bool FindRegion(const ScatterDescription& description, const std::string& module, Part part, Naming naming,
                 RegionIndex* found) {
   for (size_t l = 0; l < description.loadRegions.size(); ++l) {
     const std::vector<ExecutionRegion>& regions = description.loadRegions[l].regions;
     for (size_t e = 0; e < regions.size(); ++e) {
       for (const InputSection& input : regions[e].inputs) {
-        bool named = any ? IsAny(input) : !IsAny(input) && ModuleMatches(input.module, module);
-        if (named && Selects(input, part)) {
+        if (Names(input, module, naming) && Selects(input, part)) {
           *found = {l, e};
           return true;
         }
@@ -66,12 +82,12 @@ bool FindRegion(const ScatterDescription& description, const std::string& module
   return false;
 }
 
-// The region for part: a named one, an ".ANY" one, or fallback.
+// The region for part: by exact name, by wildcard, by ".ANY", else fallback.
 RegionIndex ChooseRegion(const ScatterDescription& description, const std::string& module, Part part,
                          RegionIndex fallback) {
   RegionIndex found;
-  if (FindRegion(description, module, part, false, &found) || FindRegion(description, module, part, true, &found)) {
-    return found;
+  for (Naming naming : {Naming::kExactName, Naming::kWildcard, Naming::kAny}) {
+    if (FindRegion(description, module, part, naming, &found)) return found;
   }
   return fallback;
 }
@@ -99,10 +115,18 @@ void Place(const ScatterDescription& description, const ModuleSizes& module, Ima
   auto region = [layout](RegionIndex index) -> PlacedRegion& {
     return layout->loadRegions[index.load].regions[index.execution];
   };
-  region(readOnly).readOnly += module.code + module.roData;
-  region(readWrite).readWrite += module.rwData;
-  region(zeroInit).zeroInit += module.ziData;
-  for (RegionIndex index : {readOnly, readWrite, zeroInit}) Note(region(index), module.name);
+  struct Share {
+    RegionIndex index;
+    uint32_t PlacedRegion::*part;
+    uint32_t size;
+  };
+  for (const Share& share : {Share{readOnly, &PlacedRegion::readOnly, module.code + module.roData},
+                             Share{readWrite, &PlacedRegion::readWrite, module.rwData},
+                             Share{zeroInit, &PlacedRegion::zeroInit, module.ziData}}) {
+    if (share.size == 0) continue;
+    region(share.index).*share.part += share.size;
+    Note(region(share.index), module.name);
+  }
 }
 
 std::string Overflow(const char* kind, const std::string& name, uint64_t size, uint32_t limit) {

@@ -66,10 +66,11 @@ bool IsAnyPattern(const std::string& pattern);
 // ER_RO, then ER_RW (at rwBase when given) and ER_ZI.
 ScatterDescription DefaultDescription(uint32_t roBase, bool hasRwBase, uint32_t rwBase);
 
-// Places each module's read-only, read-write and zero-initialised parts: in the first
-// region whose input description names the module (pattern other than ".ANY") with a
-// selector of that kind or no selector, else the first ".ANY" one, else read-only parts
-// in the first region and data parts beside the module's read-only part. Then gives the
+// Places each module's read-only, read-write and zero-initialised parts in the first
+// region with an input description that selects that kind of part (a selector such as
+// +RO, or none) and names the module: by its exact name first, then by a wildcard
+// pattern, then ".ANY". Parts no description takes go to the first region (read-only)
+// or beside the module's read-only part (data). Then gives the
 // regions their addresses and notes those that outgrow their limits. A description
 // without an execution region in its first load region (which ParseScatterFile never
 // answers) places nothing.
