@@ -12,7 +12,7 @@ namespace zrt::platform {
 // *output receives everything it wrote to stdout and stderr, in the order written, and
 // *exitCode its exit status (on POSIX 128 + the signal number when a signal ended it).
 // Answers false, with *error set and *output empty, when the program cannot be started.
-bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output,
-                int* exitCode, std::string* error);
+bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output, int* exitCode,
+                std::string* error);
 
 }  // namespace zrt::platform

@@ -11,8 +11,10 @@ namespace {
 
 enum ArmarOption { kCreate = kFirstToolOption, kReplace, kList, kAccepted };
 
-const ToolProfile kArmar = {"armar",  "a librarian", "--create|-r|-t library [member...]", "L9901U", "L9902U",
-                            "L9903U", "L9904U",      "L9905U",                             Closing::kNone};
+const ToolProfile kArmar = {
+    "armar",  "a librarian",  "--create|-r|-t library [member...]", "L9901U", "L9902U", "L9903U", "L9904U",
+    "L9905U", Closing::kNone,
+};
 
 const OptionTable& Options() {
   static const OptionTable kRows = {

@@ -23,8 +23,10 @@ enum ArmasmOption {
   kAccepted,
 };
 
-const ToolProfile kArmasm = {"armasm", "an assembler", "[options] source", "A3900U", "A3901U",
-                             "A3904U", "A3906U",       "A9902U",           Closing::kAssemblerCounts};
+const ToolProfile kArmasm = {
+    "armasm", "an assembler", "[options] source",        "A3900U", "A3901U", "A3904U",
+    "A3906U", "A9902U",       Closing::kAssemblerCounts,
+};
 
 const OptionTable& Options() {
   static const OptionTable kRows = {
@@ -85,8 +87,8 @@ std::string Listing(const TranslationRequest& request, const ScanResult& scan) {
 TranslationRequest Request(const CommandLine& commandLine) {
   TranslationRequest request;
   request.source = commandLine.inputs[0];
-  request.object = commandLine.Has(kOutput) ? commandLine.Last(kOutput)
-                                            : WithExtension(FileNameOf(request.source), ".o");
+  request.object =
+      commandLine.Has(kOutput) ? commandLine.Last(kOutput) : WithExtension(FileNameOf(request.source), ".o");
   request.dependFile = commandLine.Last(kDepend);
   request.listingFile = commandLine.Last(kList);
   request.crossReference = commandLine.Has(kCrossReference);

@@ -27,8 +27,9 @@ enum ArmccOption {
   kAccepted,
 };
 
-const ToolProfile kArmcc = {"armcc",  "a compiler", "[options] -c source", "C3900U", "C3901U",
-                            "C3904U", "C3906U",     "C9902U",              Closing::kNone};
+const ToolProfile kArmcc = {
+    "armcc", "a compiler", "[options] -c source", "C3900U", "C3901U", "C3904U", "C3906U", "C9902U", Closing::kNone,
+};
 
 const OptionTable& Options() {
   static const OptionTable kRows = {
@@ -120,8 +121,8 @@ std::string Listing(const TranslationRequest& request, const ScanResult& scan) {
 TranslationRequest Request(const CommandLine& commandLine) {
   TranslationRequest request;
   request.source = commandLine.inputs[0];
-  request.object = commandLine.Has(kOutput) ? commandLine.Last(kOutput)
-                                            : WithExtension(FileNameOf(request.source), ".o");
+  request.object =
+      commandLine.Has(kOutput) ? commandLine.Last(kOutput) : WithExtension(FileNameOf(request.source), ".o");
   request.dependFile = commandLine.Last(kDepend);
   if (commandLine.Has(kAssemblyListing)) {
     request.listingFile = WithExtension(request.object, commandLine.Has(kInterleave) ? ".txt" : ".s");

@@ -34,8 +34,10 @@ enum ArmlinkOption {
   kAccepted,
 };
 
-const ToolProfile kArmlink = {"armlink", "a linker", "[options] object-or-library...", "L9901U", "L9902U",
-                              "L9903U",  "L9904U",   "L9905U",                         Closing::kFinishedLine};
+const ToolProfile kArmlink = {
+    "armlink", "a linker", "[options] object-or-library...", "L9901U", "L9902U", "L9903U",
+    "L9904U",  "L9905U",   Closing::kFinishedLine,
+};
 
 const OptionTable& Options() {
   static const OptionTable kRows = {
@@ -89,11 +91,24 @@ struct InfoItem {
   bool ListingContents::*part;
 };
 const InfoItem kInfoItems[] = {
-    {"sizes", &ListingContents::sizes}, {"totals", &ListingContents::totals}, {"unused", &ListingContents::unused},
-    {"veneers", &ListingContents::veneers}, {"summarysizes", nullptr}, {"inline", nullptr},
-    {"libraries", nullptr}, {"stack", nullptr}, {"summarystack", nullptr}, {"inputs", nullptr},
-    {"common", nullptr}, {"debug", nullptr}, {"exceptions", nullptr}, {"any", nullptr},
-    {"visibility", nullptr}, {"compression", nullptr}, {"merge", nullptr}, {"tailreorder", nullptr},
+    {"sizes", &ListingContents::sizes},
+    {"totals", &ListingContents::totals},
+    {"unused", &ListingContents::unused},
+    {"veneers", &ListingContents::veneers},
+    {"summarysizes", nullptr},
+    {"inline", nullptr},
+    {"libraries", nullptr},
+    {"stack", nullptr},
+    {"summarystack", nullptr},
+    {"inputs", nullptr},
+    {"common", nullptr},
+    {"debug", nullptr},
+    {"exceptions", nullptr},
+    {"any", nullptr},
+    {"visibility", nullptr},
+    {"compression", nullptr},
+    {"merge", nullptr},
+    {"tailreorder", nullptr},
 };
 
 // What the command line asks for.
@@ -186,7 +201,8 @@ class Linker {
     if (commandLine_.inputs.empty()) return Fail("L9906U", "No input files to link.");
     for (const std::string& input : commandLine_.inputs) {
       std::string content, reason;
-      if (!ReadInputFile(input, &content, &reason)) return Fail("L6002U", "Could not open file " + input + ": " + reason);
+      if (!ReadInputFile(input, &content, &reason))
+        return Fail("L6002U", "Could not open file " + input + ": " + reason);
       seed_ = Hash(seed_, content);
       if (!IsArchive(content)) {
         modules_.push_back(SizesOfModule(FileNameOf(input), content.size()));
@@ -227,7 +243,8 @@ class Linker {
         for (const InputSection& input : region.inputs) {
           if (input.line == 0 || IsAnyPattern(input.module) || Matched(input.module)) continue;
           std::string location = Format("\"%s\", line %d (column %d)", path.c_str(), input.line, input.column);
-          reporter_.Report({location, Severity::kWarning, "L6314W", "No section matches pattern " + PatternText(input) + "."});
+          reporter_.Report(
+              {location, Severity::kWarning, "L6314W", "No section matches pattern " + PatternText(input) + "."});
         }
       }
     }

@@ -14,8 +14,10 @@ namespace {
 
 enum FromelfOption { kOutput = kFirstToolOption, kHex, kBinary };
 
-const ToolProfile kFromelf = {"fromelf", "an image converter", "[options] image --output file", "Q9901U", "Q9902U",
-                              "Q9903U",  "Q9904U",             "Q0108E",                        Closing::kFinishedLine};
+const ToolProfile kFromelf = {
+    "fromelf", "an image converter",   "[options] image --output file", "Q9901U", "Q9902U", "Q9903U", "Q9904U",
+    "Q0108E",  Closing::kFinishedLine,
+};
 
 const OptionTable& Options() {
   static const OptionTable kRows = {
@@ -61,7 +63,8 @@ class Converter {
   bool ReadImage(ElfImage* image) {
     const std::string& input = commandLine_.inputs[0];
     std::string content, reason;
-    if (!ReadInputFile(input, &content, &reason)) return Fail("Q9908E", "Could not open file '" + input + "': " + reason);
+    if (!ReadInputFile(input, &content, &reason))
+      return Fail("Q9908E", "Could not open file '" + input + "': " + reason);
     if (!ReadImageFile(content, image, &reason)) return Fail("Q9909E", "'" + input + "' is not an image: " + reason);
     return true;
   }
@@ -79,15 +82,24 @@ class Converter {
       WriteToolOutput(kFromelf, reporter_, output_, image.segments.empty() ? "" : image.segments[0].bytes);
       return;
     }
-    for (const ImageSegment& segment : image.segments) {
-      std::string path = output_ + "\\" + segment.name;
-      std::string reason;
-      if (!MakeFolders(output_, &reason)) {
-        Fail("Q0147E", "Failed to create Directory " + path + ": " + (reason == "Not a directory" ? "File exists" : reason));
-        return;
-      }
-      if (!WriteToolOutput(kFromelf, reporter_, path, segment.bytes)) return;
+    std::string reason;
+    if (!MakeFolders(output_, &reason)) {
+      std::string path = output_ + "\\" + FileName(image, 0);
+      Fail("Q0147E",
+           "Failed to create Directory " + path + ": " + (reason == "Not a directory" ? "File exists" : reason));
+      return;
     }
+    for (size_t i = 0; i < image.segments.size(); ++i) {
+      if (!WriteToolOutput(kFromelf, reporter_, output_ + "\\" + FileName(image, i), image.segments[i].bytes)) return;
+    }
+  }
+
+  // The file name of a region's binary: the region's name, unless that could leave the
+  // folder or is empty.
+  static std::string FileName(const ElfImage& image, size_t index) {
+    const std::string& name = image.segments[index].name;
+    bool safe = !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string::npos;
+    return safe ? name : "LR" + std::to_string(index);
   }
 
   const CommandLine& commandLine_;

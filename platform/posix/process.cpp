@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -27,6 +28,16 @@ struct StartFailure {
 std::string Native(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
   return path;
+}
+
+// The program path as exec must see it: a relative path with a folder part is made
+// absolute against the caller's current directory, as Windows resolves it before the
+// child's working directory applies; a bare name is searched in PATH.
+std::string ProgramPath(const std::string& program) {
+  std::string native = Native(program);
+  if (native[0] == '/' || native.find('/') == std::string::npos) return native;
+  char cwd[PATH_MAX];
+  return getcwd(cwd, sizeof cwd) == nullptr ? native : std::string(cwd) + "/" + native;
 }
 
 // Closes both ends of a pipe that are still open.
@@ -89,15 +100,15 @@ bool ReadStartFailure(int fd, StartFailure* failure) {
 
 }  // namespace
 
-bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output,
-                int* exitCode, std::string* error) {
+bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output, int* exitCode,
+                std::string* error) {
   output->clear();
   std::vector<std::string> arguments = SplitCommandLine(commandLine);
   if (arguments.empty() || arguments[0].empty()) {
     *error = "empty command line";
     return false;
   }
-  arguments[0] = Native(arguments[0]);
+  arguments[0] = ProgramPath(arguments[0]);
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
@@ -128,9 +139,9 @@ bool RunProcess(const std::string& commandLine, const std::string& workingDirect
   close(outputPipe[0]);
   int status = WaitForExit(pid);
   if (failed) {
-    *error = (failure.stage == 0 ? "cannot enter the working directory " + workingDirectory
-                                 : "cannot run " + arguments[0]) +
-             ": " + std::strerror(failure.number);
+    *error =
+        (failure.stage == 0 ? "cannot enter the working directory " + workingDirectory : "cannot run " + arguments[0]) +
+        ": " + std::strerror(failure.number);
     return false;
   }
   *exitCode = status;

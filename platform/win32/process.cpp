@@ -12,9 +12,9 @@ namespace {
 // The text of a Win32 error code, without its line end.
 std::string ErrorText(DWORD code) {
   char* text = nullptr;
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                    FORMAT_MESSAGE_IGNORE_INSERTS,
-                                nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string message = length > 0 ? std::string(text, length) : "error " + std::to_string(code);
   if (text != nullptr) LocalFree(text);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
@@ -52,8 +52,8 @@ bool Start(const std::string& commandLine, const std::string& workingDirectory, 
 
 }  // namespace
 
-bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output,
-                int* exitCode, std::string* error) {
+bool RunProcess(const std::string& commandLine, const std::string& workingDirectory, std::string* output, int* exitCode,
+                std::string* error) {
   output->clear();
   if (commandLine.find_first_not_of(" \t") == std::string::npos) {
     *error = "empty command line";

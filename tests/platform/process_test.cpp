@@ -69,8 +69,7 @@ class RunProcessTest : public ::testing::Test {
   // cannot start.
   std::string Run(const std::string& arguments, int* exitCode) {
     std::string output, error;
-    EXPECT_TRUE(RunProcess(Child() + " " + arguments, folder_.Path().string(), &output, exitCode, &error))
-        << error;
+    EXPECT_TRUE(RunProcess(Child() + " " + arguments, folder_.Path().string(), &output, exitCode, &error)) << error;
     return Lines(output);
   }
 
@@ -112,6 +111,19 @@ TEST_F(RunProcessTest, BackslashedProgramPathRuns) {
   int exitCode = -1;
   ASSERT_TRUE(RunProcess("\"" + path + "\" --exit=0", folder_.Path().string(), &output, &exitCode, &error)) << error;
   EXPECT_EQ(Lines(output), "argc=1\n[--exit=0]\non stderr\n");
+}
+
+TEST_F(RunProcessTest, RelativeProgramPathIsTheCallersNotTheChilds) {
+  std::filesystem::path relative = std::filesystem::relative(ZRT_PROCESS_CHILD_FILE);
+  ASSERT_FALSE(relative.is_absolute());
+  std::string path = relative.string();
+  std::replace(path.begin(), path.end(), '/', '\\');
+  if (path.find('\\') == std::string::npos) path = ".\\" + path;
+  std::string output, error;
+  int exitCode = -1;
+  ASSERT_TRUE(RunProcess(path + " --exit=4", folder_.Path().string(), &output, &exitCode, &error)) << error;
+  EXPECT_EQ(exitCode, 4);
+  EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "child-was-here"));
 }
 
 TEST_F(RunProcessTest, ProgramThatCannotStartAnswersFalseWithAReason) {

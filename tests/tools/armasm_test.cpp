@@ -23,11 +23,12 @@ TEST_F(ArmasmTest, IncludeAndGetFilesGoIntoTheDependencyFile) {
                     "--depend .\\Target\\start.d asm\\start.s");
   EXPECT_EQ(run.output, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(Read("Target/start.d"),
-            Host(".\\Target\\start.o: asm\\start.s\n.\\Target\\start.o: asm\\defs.inc\n"
-                 ".\\Target\\start.o: .\\inc\\more.inc\n.\\Target\\start.o: asm\\defs.inc\n"));
+  EXPECT_EQ(Read("Target/start.d"), Host(".\\Target\\start.o: asm\\start.s\n.\\Target\\start.o: asm\\defs.inc\n"
+                                         ".\\Target\\start.o: .\\inc\\more.inc\n.\\Target\\start.o: asm\\defs.inc\n"));
   std::string object = Read("Target/start.o");
-  EXPECT_EQ(object.substr(0, 6), std::string("\x7F" "ELF\x01\x02", 6));
+  EXPECT_EQ(object.substr(0, 6), std::string("\x7F"
+                                             "ELF\x01\x02",
+                                             6));
   EXPECT_NE(object.find("Y EQU 2"), std::string::npos);
 }
 

@@ -40,8 +40,7 @@ const CompileCase kCompileCases[] = {
      "",
      "main.o: main.c\nmain.o: inc\\stdio.h\n"},
     {"a header's own folder is searched first",
-     {{"src/a.c", "#include \"sub/b.h\"\n"}, {"src/sub/b.h", "#include \"c.h\"\n"}, {"src/sub/c.h", ""},
-      {"c.h", ""}},
+     {{"src/a.c", "#include \"sub/b.h\"\n"}, {"src/sub/b.h", "#include \"c.h\"\n"}, {"src/sub/c.h", ""}, {"c.h", ""}},
      "-c -I. -o a.o --depend=out.d src\\a.c",
      0,
      "",
@@ -108,8 +107,10 @@ TEST_F(ArmccTest, ObjectIsAnElfRelocatableHoldingTheSourcesRead) {
   ASSERT_EQ(Run("armcc", "-c -o obj\\main.o main.c").exitCode, 0);
   std::string object = Read("obj/main.o");
   ASSERT_GE(object.size(), 52u);
-  EXPECT_EQ(object.substr(0, 4), "\x7F" "ELF");
-  EXPECT_EQ(object[16], 1);  // ET_REL
+  EXPECT_EQ(object.substr(0, 4),
+            "\x7F"
+            "ELF");
+  EXPECT_EQ(object[16], 1);   // ET_REL
   EXPECT_EQ(object[18], 40);  // EM_ARM
   EXPECT_NE(object.find("no machine code"), std::string::npos);
   EXPECT_NE(object.find("int main(void);"), std::string::npos);

@@ -28,20 +28,24 @@ TEST_F(ArmlinkTest, LinksTheBuildsCommandLineAndPrintsTheProgramSize) {
   EXPECT_EQ(run.exitCode, 0);
   std::string image = Read("Target/proj.axf");
   ASSERT_GE(image.size(), 52u);
-  EXPECT_EQ(image.substr(0, 4), "\x7F" "ELF");
+  EXPECT_EQ(image.substr(0, 4),
+            "\x7F"
+            "ELF");
   EXPECT_EQ(image[16], 2);  // ET_EXEC
   EXPECT_TRUE(Exists("Target/proj.htm"));
   EXPECT_TRUE(Exists("Target/proj.fed"));
   std::string map = Read("Target/proj.map");
-  for (const char* expected : {
-           "Section Cross References\n", "Removing Unused input sections from the image.\n",
-           "Veneer Statistics\n", "Image Symbol Table\n", "  Image Entry point : 0x00000000\n",
-           "  Load Region LOAD_ROM0 (Base: 0x00000000, Size: 0x000007b8, Max: 0xffffffff, ABSOLUTE)\n",
-           "    Execution Region EXEC_ROM0 (Base: 0x00000000, Size: 0x00000758, Max: 0x00080000, ABSOLUTE)\n",
-           "    Execution Region DATA_RAM0 (Base: 0x40000000, Size: 0x00000350, Max: 0x00008000, ABSOLUTE)\n",
-           "       500          0        128         32        252          0   a.o\n",
-           "      1500          0        380         96        752          0   Object Totals\n",
-           "    Total ROM Size (Code + RO Data + RW Data)    1976 (   1.93kB)\n"}) {
+  for (const char* expected :
+       {"Section Cross References\n", "Removing Unused input sections from the image.\n", "Veneer Statistics\n",
+        "Image Symbol Table\n", "  Image Entry point : 0x00000000\n",
+        "  Load Region LOAD_ROM0 (Base: 0x00000000, Size: 0x000007b8, Max: 0xffffffff, ABSOLUTE)\n",
+        "    Execution Region EXEC_ROM0 (Exec base: 0x00000000, Load base: 0x00000000, Size: 0x00000758, Max: "
+        "0x00080000, ABSOLUTE)\n",
+        "    Execution Region DATA_RAM0 (Exec base: 0x40000000, Load base: 0x00000758, Size: 0x00000350, Max: "
+        "0x00008000, ABSOLUTE)\n",
+        "       500          0        128         32        252          0   a.o\n",
+        "      1500          0        380         96        752          0   Object Totals\n",
+        "    Total ROM Size (Code + RO Data + RW Data)    1976 (   1.93kB)\n"}) {
     EXPECT_NE(map.find(Host(expected)), std::string::npos) << expected;
   }
 }
@@ -56,13 +60,18 @@ TEST_F(ArmlinkTest, SameInputsGiveTheSameImage) {
 }
 
 TEST_F(ArmlinkTest, BaseAddressesWithoutScatterFile) {
-  ToolRun run = Run("armlink", "--ro_base 0x00000000 --entry 0x00000000 --rw_base 0x40000000  --autoat "
-                               "--info summarysizes --map Target\\a.o Target\\b.o -o p.axf");
+  ToolRun run = Run("armlink",
+                    "--ro_base 0x00000000 --entry 0x00000000 --rw_base 0x40000000  --autoat "
+                    "--info summarysizes --map Target\\a.o Target\\b.o -o p.axf");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.output.find(Host("  Load Region LR_1 (Base: 0x00000000, Size: 0x000007b8, Max: 0xffffffff")),
             std::string::npos);
-  EXPECT_NE(run.output.find(Host("    Execution Region ER_RW (Base: 0x40000000, Size: 0x00000060")), std::string::npos);
-  EXPECT_NE(run.output.find(Host("    Execution Region ER_ZI (Base: 0x40000060, Size: 0x000002f0")), std::string::npos);
+  EXPECT_NE(run.output.find(
+                Host("    Execution Region ER_RW (Exec base: 0x40000000, Load base: 0x00000758, Size: 0x00000060")),
+            std::string::npos);
+  EXPECT_NE(run.output.find(
+                Host("    Execution Region ER_ZI (Exec base: 0x40000060, Load base: 0x000007b8, Size: 0x000002f0")),
+            std::string::npos);
   EXPECT_EQ(run.output.substr(run.output.size() - Host(kProgramSize).size()), Host(kProgramSize));
 }
 
@@ -76,8 +85,9 @@ TEST_F(ArmlinkTest, LibraryMembersCountAsInputs) {
 TEST_F(ArmlinkTest, UnmatchedModulePatternWarnsAndStillLinks) {
   Write("w.sct", "LR 0x0 {\n  ER 0x0 { .ANY (+RO) }\n  RAM 0x20000000 {\n   uart.o (+RW)\n   .ANY (+RW +ZI)\n  }\n}\n");
   ToolRun run = Run("armlink", "--scatter w.sct --info summarysizes Target\\a.o Target\\b.o -o p.axf");
-  EXPECT_EQ(run.output, Host("\"w.sct\", line 4 (column 4): Warning: L6314W: No section matches pattern uart.o(+RW).\n" +
-                             std::string(kProgramSize) + "Finished: 0 information, 1 warning and 0 error messages.\n"));
+  EXPECT_EQ(run.output,
+            Host("\"w.sct\", line 4 (column 4): Warning: L6314W: No section matches pattern uart.o(+RW).\n" +
+                 std::string(kProgramSize) + "Finished: 0 information, 1 warning and 0 error messages.\n"));
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_TRUE(Exists("p.axf"));
 }

@@ -41,7 +41,9 @@ TEST(ElfFileTest, ImageReadsBackSegmentBySegment) {
 TEST(ElfFileTest, ObjectIsAHeaderThenThePayload) {
   std::string object = MakeObjectFile("payload", false);
   EXPECT_EQ(object.size(), 52u + 7u);
-  EXPECT_EQ(object.substr(0, 7), std::string("\x7F" "ELF\x01\x01\x01", 7));
+  EXPECT_EQ(object.substr(0, 7), std::string("\x7F"
+                                             "ELF\x01\x01\x01",
+                                             7));
   EXPECT_EQ(object.substr(52), "payload");
   ElfImage image;
   std::string reason;

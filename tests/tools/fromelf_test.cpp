@@ -100,7 +100,8 @@ const FailureCase kFailureCases[] = {
      "Error: Q9909E: 'm.o' is not an image: not an executable image\n"
      "Finished: 0 information, 0 warning and 1 error messages.\n"},
     {"two.axf --output x.hex",
-     "Error: Q9906E: No output format given (--i32, --bin).\nFinished: 0 information, 0 warning and 1 error messages.\n"},
+     "Error: Q9906E: No output format given (--i32, --bin).\nFinished: 0 information, 0 warning and 1 error "
+     "messages.\n"},
     {"two.axf --bin",
      "Error: Q9907E: No output file given (--output).\nFinished: 0 information, 0 warning and 1 error messages.\n"},
     {"two.axf --bin --output taken.bin",

@@ -31,10 +31,9 @@ struct MatchCase {
 };
 
 const MatchCase kMatchCases[] = {
-    {"*.o", "main.o", true},     {"*.o", "main.c", false},   {"MAIN.O", "main.o", true},
-    {"*", "", true},             {"m?in.o", "main.o", true}, {"m?in.o", "min.o", false},
-    {"*rtl.lib", "rtl.lib", true}, {"*a*b*c", "xaxbxcx", false}, {"*a*b*c", "aXbYbc", true},
-    {"", "x", false},
+    {"*.o", "main.o", true},    {"*.o", "main.c", false},   {"MAIN.O", "main.o", true},    {"*", "", true},
+    {"m?in.o", "main.o", true}, {"m?in.o", "min.o", false}, {"*rtl.lib", "rtl.lib", true}, {"*a*b*c", "xaxbxcx", false},
+    {"*a*b*c", "aXbYbc", true}, {"", "x", false},
 };
 
 TEST(ModuleMatchesTest, WildcardsAndCase) {
@@ -67,13 +66,13 @@ TEST(PlaceModulesTest, RelativeBasesFollowTheRegionBefore) {
   ImageLayout layout = PlaceModules(description, modules);
   const PlacedLoadRegion& first = layout.loadRegions[0];
   EXPECT_EQ(first.address, 0x100u);
-  EXPECT_EQ(first.size, 0x58u);                       // A holds 0x50, B stores 0x8
-  EXPECT_EQ(first.regions[1].execAddress, 0x160u);    // 0x100 + 0x50 + 0x10
+  EXPECT_EQ(first.size, 0x58u);                     // A holds 0x50, B stores 0x8
+  EXPECT_EQ(first.regions[1].execAddress, 0x160u);  // 0x100 + 0x50 + 0x10
   EXPECT_EQ(first.regions[1].loadAddress, 0x150u);
   const PlacedLoadRegion& second = layout.loadRegions[1];
-  EXPECT_EQ(second.address, 0x178u);                  // 0x100 + 0x58 + 0x20
+  EXPECT_EQ(second.address, 0x178u);  // 0x100 + 0x58 + 0x20
   EXPECT_EQ(second.regions[0].execAddress, 0x178u);
-  EXPECT_EQ(second.size, 0xCu);                       // n.o names no selector: all its parts
+  EXPECT_EQ(second.size, 0xCu);  // n.o names no selector: all its parts
   EXPECT_EQ(second.regions[0].zeroInit, 0x4u);
 }
 

@@ -13,8 +13,8 @@ namespace {
 enum { kOutput = kFirstToolOption, kInclude, kFlag, kOtime, kCpu };
 
 const OptionTable kTable = {
-    {"-o", Argument::kValue, kOutput, "output"},   {"-I", Argument::kValue, kInclude, "include"},
-    {"-c", Argument::kNone, kFlag, "flag"},        {"-Otime", Argument::kNone, kOtime, "time"},
+    {"-o", Argument::kValue, kOutput, "output"}, {"-I", Argument::kValue, kInclude, "include"},
+    {"-c", Argument::kNone, kFlag, "flag"},      {"-Otime", Argument::kNone, kOtime, "time"},
     {"--cpu", Argument::kValue, kCpu, "cpu"},
 };
 
@@ -71,8 +71,8 @@ TEST(ParseArgumentsTest, StopsAtTheFirstArgumentItCannotAccept) {
 
 TEST(ParseArgumentsTest, ViaFilesInsertTheirArgumentsInPlace) {
   platform::testing::TempFolder folder;
-  std::ofstream(folder.Path() / "outer.via") << "-c \"-I" << folder.Path().string() << "\"\n--via \""
-                                             << folder.Join("inner.via") << "\"\n";
+  std::ofstream(folder.Path() / "outer.via")
+      << "-c \"-I" << folder.Path().string() << "\"\n--via \"" << folder.Join("inner.via") << "\"\n";
   std::ofstream(folder.Path() / "inner.via") << "-o\r\n\"out put.o\" main.c";
   std::ofstream(folder.Path() / "loop.via") << "--via " << folder.Join("loop.via");
   CommandLine commandLine;

@@ -21,8 +21,8 @@ ToolRun ToolTest::Run(const std::string& tool, const std::string& arguments) {
   std::string program = platform::RealFileSystem().FullPath(ZRT_TOOL_DIR) + "\\" + tool + ".exe";
   ToolRun run;
   std::string error;
-  EXPECT_TRUE(platform::RunProcess("\"" + program + "\" " + arguments, work_.string(), &run.output,
-                                   &run.exitCode, &error))
+  EXPECT_TRUE(
+      platform::RunProcess("\"" + program + "\" " + arguments, work_.string(), &run.output, &run.exitCode, &error))
       << error;
   return run;
 }

@@ -51,7 +51,8 @@ std::string MakeAssemblerListing(const std::string& source, const std::vector<st
   if (!crossReference) return text;
   text += "\nSymbol cross reference\n";
   for (const auto& [label, line] : labels) {
-    text += "\nSymbol: " + label + "\n   Definitions\n" + Format("      At line %u in file ", static_cast<unsigned>(line)) + source + "\n";
+    text += "\nSymbol: " + label + "\n   Definitions\n" +
+            Format("      At line %u in file ", static_cast<unsigned>(line)) + source + "\n";
   }
   return text;
 }

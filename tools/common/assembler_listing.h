@@ -9,7 +9,6 @@
 namespace zrt::tools {
 
 // The listing text ('\n' line ends) of the lines of source.
-std::string MakeAssemblerListing(const std::string& source, const std::vector<std::string>& lines,
-                                 bool crossReference);
+std::string MakeAssemblerListing(const std::string& source, const std::vector<std::string>& lines, bool crossReference);
 
 }  // namespace zrt::tools

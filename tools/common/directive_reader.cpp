@@ -22,7 +22,8 @@ std::string Trimmed(const std::string& text) {
 // The word starting at position (letters, digits, '_'); position moves past it.
 std::string ReadWord(const std::string& text, size_t* position) {
   size_t start = *position;
-  while (*position < text.size() && (std::isalnum(static_cast<unsigned char>(text[*position])) || text[*position] == '_')) {
+  while (*position < text.size() &&
+         (std::isalnum(static_cast<unsigned char>(text[*position])) || text[*position] == '_')) {
     ++*position;
   }
   return text.substr(start, *position - start);

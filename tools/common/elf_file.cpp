@@ -82,7 +82,10 @@ struct HeaderFields {
 };
 
 void PutHeader(Writer& out, bool bigEndian, const HeaderFields& fields) {
-  out.Append(std::string("\x7F" "ELF", 4));
+  out.Append(
+      std::string("\x7F"
+                  "ELF",
+                  4));
   out.Append(std::string{'\x01', bigEndian ? '\x02' : '\x01', '\x01'});
   out.Append(std::string(9, '\0'));
   out.Put16(fields.type);
@@ -165,8 +168,9 @@ std::string MakeImageFile(const ElfImage& image) {
   uint32_t sectionHeaders = (offset + static_cast<uint32_t>(names.size()) + 3) / 4 * 4;
 
   Writer out(image.bigEndian);
-  PutHeader(out, image.bigEndian, {kExecutable, image.entry, kHeaderSize, sectionHeaders,
-                                   static_cast<uint16_t>(count), static_cast<uint16_t>(count + 2)});
+  PutHeader(out, image.bigEndian,
+            {kExecutable, image.entry, kHeaderSize, sectionHeaders, static_cast<uint16_t>(count),
+             static_cast<uint16_t>(count + 2)});
   for (uint32_t i = 0; i < count; ++i) {
     const ImageSegment& segment = image.segments[i];
     for (uint32_t value : {kLoadSegment, dataOffsets[i], segment.execAddress, segment.loadAddress,
@@ -192,7 +196,11 @@ std::string MakeImageFile(const ElfImage& image) {
 }
 
 bool ReadImageFile(const std::string& content, ElfImage* image, std::string* reason) {
-  if (content.size() < kHeaderSize || content.compare(0, 4, "\x7F" "ELF") != 0 || content[4] != 1) {
+  if (content.size() < kHeaderSize ||
+      content.compare(0, 4,
+                      "\x7F"
+                      "ELF") != 0 ||
+      content[4] != 1) {
     *reason = "not a 32-bit ELF file";
     return false;
   }
@@ -201,7 +209,8 @@ bool ReadImageFile(const std::string& content, ElfImage* image, std::string* rea
   uint32_t table = in.Get32(kProgramTable);
   uint32_t count = in.Get16(kProgramCount);
   uint32_t entrySize = in.Get16(kProgramEntrySize);
-  if (in.Get16(kType) != kExecutable || entrySize < kProgramHeaderSize || !in.Holds(table, uint64_t{count} * entrySize)) {
+  if (in.Get16(kType) != kExecutable || entrySize < kProgramHeaderSize ||
+      !in.Holds(table, uint64_t{count} * entrySize)) {
     *reason = "not an executable image";
     return false;
   }

@@ -13,10 +13,10 @@ struct SelectorSpec {
   Part part;
 };
 const SelectorSpec kSelectors[] = {
-    {"+RO", Part::kReadOnly},     {"+RO-CODE", Part::kReadOnly}, {"+RO-DATA", Part::kReadOnly},
-    {"+XO", Part::kReadOnly},     {"+CODE", Part::kReadOnly},    {"+CONST", Part::kReadOnly},
-    {"+RW", Part::kReadWrite},    {"+RW-DATA", Part::kReadWrite}, {"+DATA", Part::kReadWrite},
-    {"+ZI", Part::kZeroInit},     {"+BSS", Part::kZeroInit},
+    {"+RO", Part::kReadOnly},  {"+RO-CODE", Part::kReadOnly},  {"+RO-DATA", Part::kReadOnly},
+    {"+XO", Part::kReadOnly},  {"+CODE", Part::kReadOnly},     {"+CONST", Part::kReadOnly},
+    {"+RW", Part::kReadWrite}, {"+RW-DATA", Part::kReadWrite}, {"+DATA", Part::kReadWrite},
+    {"+ZI", Part::kZeroInit},  {"+BSS", Part::kZeroInit},
 };
 
 uint32_t Align4(uint64_t value) { return static_cast<uint32_t>((value + 3) / 4 * 4); }

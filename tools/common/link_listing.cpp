@@ -40,15 +40,17 @@ std::string Symbols(const ListingInput&) {
 std::string Limit(bool hasMaxSize, uint32_t maxSize) { return Format("0x%08x", hasMaxSize ? maxSize : 0xFFFFFFFFu); }
 
 std::string MemoryMap(const ListingInput& input) {
-  std::string text = std::string(kRule) + "Memory Map of the image\n\n" +
-                     Format("  Image Entry point : 0x%08x\n\n", input.entry);
+  std::string text =
+      std::string(kRule) + "Memory Map of the image\n\n" + Format("  Image Entry point : 0x%08x\n\n", input.entry);
   for (const PlacedLoadRegion& load : input.layout.loadRegions) {
     text += Format("  Load Region %s (Base: 0x%08x, Size: 0x%08x, Max: %s, ABSOLUTE)\n\n", load.name.c_str(),
                    load.address, load.size, Limit(load.hasMaxSize, load.maxSize).c_str());
     for (const PlacedRegion& region : load.regions) {
       uint32_t size = region.readOnly + region.readWrite + region.zeroInit;
-      text += Format("    Execution Region %s (Base: 0x%08x, Size: 0x%08x, Max: %s, ABSOLUTE)\n\n",
-                     region.name.c_str(), region.execAddress, size, Limit(region.hasMaxSize, region.maxSize).c_str());
+      text +=
+          Format("    Execution Region %s (Exec base: 0x%08x, Load base: 0x%08x, Size: 0x%08x, Max: %s, ABSOLUTE)\n\n",
+                 region.name.c_str(), region.execAddress, region.loadAddress, size,
+                 Limit(region.hasMaxSize, region.maxSize).c_str());
       for (const std::string& module : region.modules) text += "        " + module + "\n";
       if (!region.modules.empty()) text += "\n";
     }

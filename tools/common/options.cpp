@@ -10,14 +10,15 @@ namespace {
 // file that names itself).
 constexpr int kMaxViaDepth = 8;
 
-bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
 
 bool IsLongName(const char* name) { return name[0] == '-' && name[1] == '-'; }
 
 // The row arg names and where its value is: *inlineValue receives a value given in the same
 // argument; *needsNext is set when the value is the next argument. Null when no row fits.
-const OptionSpec* FindRow(const std::string& arg, const OptionTable& table, std::string* inlineValue,
-                          bool* needsNext) {
+const OptionSpec* FindRow(const std::string& arg, const OptionTable& table, std::string* inlineValue, bool* needsNext) {
   for (const OptionSpec& row : table) {
     if (arg == row.name) {
       *needsNext = row.argument == Argument::kValue;

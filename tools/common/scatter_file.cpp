@@ -21,10 +21,9 @@ struct AttributeSpec {
   bool takesValue;
 };
 const AttributeSpec kAttributes[] = {
-    {"ABSOLUTE", false}, {"PI", false},       {"RELOC", false},   {"OVERLAY", false},
-    {"NOCOMPRESS", false}, {"EMPTY", false},  {"UNINIT", false},  {"ZEROPAD", false},
-    {"FIXED", false},    {"PROTECTED", false}, {"ALIGN", true},   {"ALIGNALL", true},
-    {"PADVALUE", true},  {"FILL", true},      {"SORTTYPE", true},
+    {"ABSOLUTE", false}, {"PI", false},      {"RELOC", false},   {"OVERLAY", false}, {"NOCOMPRESS", false},
+    {"EMPTY", false},    {"UNINIT", false},  {"ZEROPAD", false}, {"FIXED", false},   {"PROTECTED", false},
+    {"ALIGN", true},     {"ALIGNALL", true}, {"PADVALUE", true}, {"FILL", true},     {"SORTTYPE", true},
 };
 
 // The value of a hexadecimal digit; -1 for any other character.

@@ -91,8 +91,8 @@ class Walk {
     int lineNumber = static_cast<int>(++frame.next);
     const std::string& line = frame.lines[frame.next - 1];
     Directive directive = frame.reader.Read(line);
-    SourceEvent event{SourceEventKind::kErrorMarker, frame.path, lineNumber, line, directive.column,
-                      directive.argument};
+    SourceEvent event{
+        SourceEventKind::kErrorMarker, frame.path, lineNumber, line, directive.column, directive.argument};
     switch (directive.kind) {
       case DirectiveKind::kNone:
         return true;

@@ -19,7 +19,7 @@ namespace zrt::tools {
 struct TranslationRequest {
   std::string source;
   std::string object;
-  std::string dependFile;  // "" for none
+  std::string dependFile;   // "" for none
   std::string listingFile;  // "" for none
   bool crossReference = false;
   bool bigEndian = false;
