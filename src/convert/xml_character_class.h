@@ -15,10 +15,12 @@ enum CharacterClass : uint16_t {
   kLeadByte = 1 << 6,      // GBK lead byte 0x81-0xFE
   kTrailByte = 1 << 7,     // GBK trail byte 0x40-0x7E, 0x80-0xFE
   kNameFollow = 1 << 8,    // may follow a requested name: NUL, space, '=', '/', '[', ']'
+  kDataMarkup = 1 << 9,    // needs a closer look in element data: '<', '&'
+  kDataEnd = 1 << 10,      // ends character data: '<', NUL
 };
 
 // Shorthands for the rows below.
-constexpr uint16_t kNul = kTagNameEnd | kTagStop | kNameEnd | kAttributeEnd | kNameFollow;
+constexpr uint16_t kNul = kTagNameEnd | kTagStop | kNameEnd | kAttributeEnd | kNameFollow | kDataEnd;
 constexpr uint16_t kCtl = kWhiteSpace | kTagNameEnd | kNameEnd | kAttributeEnd;
 constexpr uint16_t kSpc = kCtl | kNameFollow;
 constexpr uint16_t kSlh = kTagNameEnd | kNameEnd | kAttributeEnd | kNameFollow;
@@ -30,6 +32,7 @@ constexpr uint16_t kLtr = kNameStart | kTrailByte;
 constexpr uint16_t kBrk = kTrailByte | kNameFollow;
 constexpr uint16_t kBsl = kTrailByte | kNameEnd;
 constexpr uint16_t kDbl = kNameStart | kLeadByte | kTrailByte;
+constexpr uint16_t kLss = kNameEnd | kDataMarkup | kDataEnd;
 
 inline constexpr uint16_t kCharacterClass[256] = {
     // 0x00-0x0F: NUL ends the text; tab, line feed and carriage return are white space
@@ -37,9 +40,9 @@ inline constexpr uint16_t kCharacterClass[256] = {
     // 0x10-0x1F: other control characters
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     // 0x20-0x2F: space ! " # $ % & ' ( ) * + , - . /
-    kSpc, kNameEnd, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, kSlh,
+    kSpc, kNameEnd, 0, 0, 0, 0, kDataMarkup, 0, 0, 0, 0, 0, 0, 0, 0, kSlh,
     // 0x30-0x3F: 0-9 : ; < = > ?
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, kNameStart, 0, kNameEnd, kEqu, kGtr, kQst,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, kNameStart, 0, kLss, kEqu, kGtr, kQst,
     // 0x40-0x4F: @ A-O
     kTrl, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr, kLtr,
     // 0x50-0x5F: P-Z [ \ ] ^ _
@@ -69,6 +72,13 @@ inline constexpr uint16_t kCharacterClass[256] = {
 // True when byte c has every class in mask.
 inline bool Is(char c, uint16_t mask) {
   return (kCharacterClass[static_cast<unsigned char>(c)] & mask) == mask;
+}
+
+// The first '<' or NUL at or after p. Unrolled: the runs between tags are short and many.
+inline const char* CharacterDataEnd(const char* p) {
+  while (!Is(p[0], kDataEnd) && !Is(p[1], kDataEnd) && !Is(p[2], kDataEnd) && !Is(p[3], kDataEnd)) p += 4;
+  while (!Is(*p, kDataEnd)) ++p;
+  return p;
 }
 
 // Bytes of the character at p: 2 for a GBK lead byte followed by a trail byte, else 1.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "src/convert/xml_character_class.h"
 #include "src/convert/xml_system_error.h"
 #include "src/convert/xml_text.h"
 #include "src/convert/xml_tokenizer.h"
@@ -305,8 +306,11 @@ std::string CXmlDocument::ContentText(const XmlElementRecord& record) const {
   const char* text = text_.c_str();
   uint32_t begin = record.start + StartTagLength(record);
   uint32_t end = ContentEnd(record);
+  const char* plain = text + begin;
+  while (plain < text + end && !xml::Is(*plain, xml::kDataMarkup)) ++plain;
+  if (plain == text + end) return std::string(text + begin, text + end);  // the common case
   std::string out;
-  if (!std::memchr(text + begin, '<', end - begin)) {
+  if (!std::memchr(plain, '<', text + end - plain)) {
     xml::AppendDecoded(text + begin, text + end, &out);
     return out;
   }

@@ -5,10 +5,6 @@
 
 namespace zrt {
 
-void XmlElementRecord::SetTagLengths(uint32_t startTag, uint32_t endTag) {
-  tagLengths = std::min(startTag, kXmlStartTagLengthMax) | std::min(endTag, kXmlEndTagLengthMax) << 22;
-}
-
 void XmlRecordStore::Clear() {
   segments_.clear();
   capacity_ = 0;

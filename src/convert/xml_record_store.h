@@ -39,7 +39,10 @@ struct XmlElementRecord {
   // Bytes of the end tag, 0 when there is none; kXmlEndTagLengthMax when that long or longer.
   uint32_t EndTagLength() const { return tagLengths >> 22; }
   // Stores both tag lengths, each cut to the largest value its width holds.
-  void SetTagLengths(uint32_t startTag, uint32_t endTag);
+  void SetTagLengths(uint32_t startTag, uint32_t endTag) {
+    tagLengths = (startTag < kXmlStartTagLengthMax ? startTag : kXmlStartTagLengthMax) |
+                 (endTag < kXmlEndTagLengthMax ? endTag : kXmlEndTagLengthMax) << 22;
+  }
   // True when every flag of mask is set.
   bool Has(uint32_t mask) const { return (levelAndFlags & mask) == mask; }
 };

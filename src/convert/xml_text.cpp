@@ -82,8 +82,11 @@ const char* SkipWhiteSpace(const char* p) {
 
 const char* NameEnd(const char* name) {
   const char* q = name;
-  while (!Is(*q, kNameEnd)) q += CharacterLength(q);
-  return q;
+  for (;;) {
+    uint16_t cls = kCharacterClass[static_cast<unsigned char>(*q)];
+    if (cls & kNameEnd) return q;
+    q += cls & kLeadByte ? CharacterLength(q) : 1;
+  }
 }
 
 bool NameMatches(const char* name, const char* requested) {

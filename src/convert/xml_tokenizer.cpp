@@ -93,9 +93,10 @@ class TokenReader {
     const char* name = p + 2;
     const char* q = name;
     while (!Is(*q, kTagNameEnd)) ++q;
+    SetName(name, q);
+    if (*q == '>') return Finish(kTokenEndTag, q + 1);  // the common "</name>"
     const void* close = std::memchr(q, '>', end_ - q);
     if (!close) return Unterminated("Element end tag");
-    SetName(name, q);
     return Finish(kTokenEndTag, static_cast<const char*>(close) + 1);
   }
 

@@ -1,7 +1,8 @@
 #include "src/convert/xml_tree_builder.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "src/convert/xml_character_class.h"
 
 namespace zrt::xml {
 namespace {
@@ -18,6 +19,8 @@ TreeBuilder::TreeBuilder(const char* text, uint32_t size, XmlRecordStore* store)
 XmlElementIndex TreeBuilder::Build() {
   uint32_t pos = 0;
   for (;;) {
+    // Character data makes no records: whether it is text or white space does not matter.
+    pos = static_cast<uint32_t>(CharacterDataEnd(text_ + pos) - text_);
     Token token = ReadToken(text_, size_, pos);
     switch (token.kind) {
       case kTokenEnd:
@@ -34,7 +37,7 @@ XmlElementIndex TreeBuilder::Build() {
         if (message_.empty()) Report(TokenErrorMessage(token));
         break;
       default:
-        break;  // character data, comments, declarations: no records
+        break;  // comments, declarations: no records
     }
     pos += token.length;
   }
@@ -74,14 +77,7 @@ void TreeBuilder::Append(XmlElementIndex parent, XmlElementIndex child) {
 
 void TreeBuilder::EndElement(const Token& token) {
   size_t depth = stack_.size();
-  while (depth > 0) {
-    const OpenElement& open = stack_[depth - 1];
-    if (open.nameLength == token.nameLength &&
-        std::memcmp(text_ + open.nameStart, text_ + token.nameStart, token.nameLength) == 0) {
-      break;
-    }
-    --depth;
-  }
+  while (depth > 0 && !SameName(stack_[depth - 1], token)) --depth;
   if (depth == 0) {
     MarkError();
     if (message_.empty()) Report("No start tag for end tag '" + Text(token.nameStart, token.nameLength) + "' at offset " +
@@ -89,11 +85,22 @@ void TreeBuilder::EndElement(const Token& token) {
     return;
   }
   size_t matched = depth - 1;
-  CloseNotEnded(matched + 1, &token);
+  if (matched + 1 < stack_.size()) CloseNotEnded(matched + 1, &token);
   XmlElementRecord& record = store_[stack_[matched].index];
   record.length = token.start + token.length - record.start;
   record.SetTagLengths(record.StartTagLength(), token.length);
   stack_.pop_back();
+}
+
+bool TreeBuilder::SameName(const OpenElement& open, const Token& endTag) const {
+  if (open.nameLength != endTag.nameLength) return false;
+  // Names are short: a loop beats a call to memcmp.
+  const char* a = text_ + open.nameStart;
+  const char* b = text_ + endTag.nameStart;
+  for (uint32_t i = 0; i < endTag.nameLength; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
 }
 
 void TreeBuilder::CloseNotEnded(size_t from, const Token* endTag) {

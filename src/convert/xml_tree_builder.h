@@ -31,6 +31,8 @@ class TreeBuilder {
 
   void StartElement(const Token& token);
   void EndElement(const Token& token);
+  // True when the end tag's name equals the open element's.
+  bool SameName(const OpenElement& open, const Token& endTag) const;
   // Links child as the last child of parent.
   void Append(XmlElementIndex parent, XmlElementIndex child);
   // Closes the open elements from stack position `from` up as not ended; endTag is the
