@@ -69,9 +69,7 @@ bool CXmlDocument::ParseText(const char* text) {
     result_.clear();
     return Parse();
   } catch (const std::bad_alloc&) {
-    Clear();
-    result_ = "Out of memory";
-    return false;
+    return OutOfMemory();
   }
 }
 
@@ -89,9 +87,7 @@ bool CXmlDocument::LoadFile(const std::string& path) {
     text_.resize(std::strlen(text_.c_str()));  // a NUL byte ends the text
     return Parse();
   } catch (const std::bad_alloc&) {
-    Clear();
-    result_ = "Out of memory";
-    return false;
+    return OutOfMemory();
   }
 }
 
@@ -133,6 +129,12 @@ bool CXmlDocument::Parse() {
 void CXmlDocument::AppendResult(const std::string& problem) {
   if (problem.empty()) return;
   result_ = result_.empty() ? problem : result_ + ", " + problem;
+}
+
+bool CXmlDocument::OutOfMemory() {
+  Clear();
+  result_ = "Out of memory";  // short enough to need no allocation
+  return false;
 }
 
 void CXmlDocument::Clear() {

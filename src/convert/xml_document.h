@@ -89,6 +89,8 @@ class CXmlDocument {
   bool Parse();
   // Drops text, records and positions.
   void Clear();
+  // Leaves the document empty with "Out of memory" as result; returns false.
+  bool OutOfMemory();
   // Appends a problem to the result text, after ", " when it holds something already.
   void AppendResult(const std::string& problem);
   // The "encoding" of the XML declaration that opens bytes; empty when there is none.

@@ -1,7 +1,6 @@
 // Element records of an indexed XML document, kept in segments of 65,536 records.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -74,8 +73,6 @@ class XmlRecordStore {
   uint32_t NextFree() const { return nextFree_; }
   // Records there is room for.
   uint32_t Capacity() const { return capacity_; }
-  // Bytes held by the records.
-  size_t MemoryBytes() const { return static_cast<size_t>(capacity_) * sizeof(XmlElementRecord); }
 
  private:
   // New capacity when the store is full: next free + half of it, at most one new segment.
