@@ -32,10 +32,14 @@ class CXmlDocument {
   CXmlDocument& operator=(const CXmlDocument&) = delete;
 
   // Takes text (null = empty) as the document, empties the result text and indexes it;
-  // returns IsWellFormed(). A NUL byte ends the text.
+  // returns IsWellFormed(). A NUL byte ends the text. Offsets are 32 bits: a text of 4 GiB
+  // or more is refused ("Document too large"); when memory runs out the document is left
+  // empty with the result "Out of memory".
   virtual bool ParseText(const char* text);
-  // Reads the file, converts UTF-8 (declared or undeclared) to ANSI and indexes it; returns
-  // IsWellFormed(), or false with the system's error text as result when it cannot be read.
+  // Reads the file, converts UTF-8 (declared or undeclared) to ANSI (see Utf8FileToAnsi:
+  // '?' for a character the code page lacks, bytes kept as read when they are not UTF-8)
+  // and indexes it; the result text starts with "<size> bytes". Returns IsWellFormed(), or
+  // false with the system's error text as result when the file cannot be read.
   virtual bool LoadFile(const std::string& path);
   // True when records exist, the document is not marked not well formed and there is
   // exactly one top-level element.
