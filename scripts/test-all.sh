@@ -42,6 +42,7 @@ run_ctest() {
 
 linux_tests() {
   local preset=$1
+  if [ "$preset" = linux-i386 ]; then scripts/enable-i386.sh || return 1; fi
   cmake --preset "$preset" &&
     cmake --build "build/$preset" -j"$jobs" &&
     run_ctest "build/$preset"

@@ -8,22 +8,12 @@
 #include "src/plugin/host_node.h"
 #include "src/plugin/project_context.h"
 #include "src/plugin/text_utilities.h"
+#include "src/plugin/tool_chain.h"
 
 namespace zrt {
 namespace {
 
 std::string TextOf(const char* text) { return text ? text : ""; }
-
-// The device include directory, followed by the folder named in double quotes in the
-// device's "REGFILE" line when it names one.
-std::string RegisterDirectoryOf(const DeviceRecord* device) {
-  std::string directory = Context().deviceIncludeDirectory;
-  const char* entry = FindPrefixedEntry(device, "REGFILE");
-  const char* open = entry ? std::strchr(entry, '"') : nullptr;
-  const char* close = open ? std::strchr(open + 1, '"') : nullptr;
-  if (close == nullptr || close == open + 1) return directory;
-  return directory + "\\" + std::string(open + 1, close);
-}
 
 }  // namespace
 
@@ -62,7 +52,7 @@ void ApplySelectedDevice(HostNode* configurationCopy, const DeviceRecord* select
   if (configurationCopy == nullptr || selected == nullptr) return;
   SelectedDevice().Remember(*selected);
   const DeviceRecord& device = *SelectedDevice().Record();
-  Context().deviceHeaderPath = RegisterDirectoryOf(&device);
+  Context().deviceHeaderPath = DeviceRegisterDirectory("", &device);
   SetAttribute(configurationCopy, "VENDOR", device.vendor);
   SetAttribute(configurationCopy, "DEVICE", device.name);
   SetAttributeDouble(configurationCopy, "CLK", GetClockHz(&device) * 0.000001);

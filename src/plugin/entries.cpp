@@ -5,6 +5,7 @@
 
 #include "src/config/configuration_defaults.h"
 #include "src/config/file_defaults.h"
+#include "src/device/startup_file.h"
 #include "src/plugin/boundary.h"
 #include "src/plugin/host_callbacks.h"
 #include "src/plugin/host_node.h"
@@ -118,14 +119,9 @@ void ZRT_CDECL ProjectOpened(HostNode* project, const char* configurationName) {
 void ZRT_CDECL ProjectEvent(int event, void* argument) {
   Guarded([&] {
     switch (event) {
-      case kNodeAdded: {
-        auto* node = static_cast<HostNode*>(argument);
-        if (Context().startupOfferPending && IsElement(node, "Filter")) {
-          Context().startupOfferPending = 0;
-          // The startup-code offer follows here once device support is in place.
-        }
+      case kNodeAdded:
+        OfferStartupFile(static_cast<HostNode*>(argument));
         break;
-      }
       case kNodeRemoving:
         NodeRemoving(static_cast<HostNode*>(argument));
         break;

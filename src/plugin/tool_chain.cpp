@@ -110,7 +110,11 @@ int ProbeCompiler(const std::string& compilerPath) {
 }
 
 std::string DeviceRegisterDirectory(const std::string& directory) {
-  const char* entry = FindPrefixedEntry(&Context().deviceRecord, "REGFILE");
+  return DeviceRegisterDirectory(directory, &Context().deviceRecord);
+}
+
+std::string DeviceRegisterDirectory(const std::string& directory, const DeviceRecord* device) {
+  const char* entry = FindPrefixedEntry(device, "REGFILE");
   std::string name = entry ? TextBetween(entry, '"', '"') : "";
   std::string base = directory.empty() ? Context().deviceIncludeDirectory : directory;
   return name.empty() ? base : base + "\\" + name;

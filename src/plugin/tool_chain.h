@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "src/plugin/abi.h"
+
 namespace zrt {
 
 // One tool-chain entry of the host's preferences: name, two kept fields, include
@@ -28,8 +30,9 @@ std::string FindToolDirectory(const std::string& rootDirectory, const std::strin
 std::string FindKeilRoot();
 // 1 when "<compiler> --cpu list" exits with 0 and prints no "error".
 int ProbeCompiler(const std::string& compilerPath);
-// directory (or the device include directory when empty), plus the device's register file
-// folder from its "REGFILE" entry.
+// directory (or the device include directory when empty), plus the register file folder
+// from the "REGFILE" entry of device (by default the project's device).
+std::string DeviceRegisterDirectory(const std::string& directory, const DeviceRecord* device);
 std::string DeviceRegisterDirectory(const std::string& directory);
 // The text strictly between the first first and the next second after it; "" when missing.
 std::string TextBetween(const std::string& text, char first, char second);

@@ -109,6 +109,9 @@ TestHost::TestHost() {
   messageLog_ = (NativePath(directory_) / "messages.log").string();
   platform::SetEnvironment("ZRT_MSGBOX_LOG", messageLog_);
   platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", "");
+  // A registry store of this host's own (POSIX); Windows uses the real registry.
+  platform::SetEnvironment("ZRT_REGISTRY", (NativePath(directory_) / "registry.reg").string());
+  fs::create_directories(NativePath(installDirectory()));
   g_current = this;
   project_ = NewNode("OrbweaveProject");
   AddChild(project_, "Configurations");
@@ -122,6 +125,7 @@ TestHost::~TestHost() {
   platform::FreeLibraryHandle(library_);
   platform::SetEnvironment("ZRT_MSGBOX_LOG", "");
   platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", "");
+  platform::SetEnvironment("ZRT_REGISTRY", "");
   if (g_current == this) g_current = nullptr;
   std::error_code ignored;
   fs::current_path(previousDirectory_, ignored);
@@ -161,17 +165,35 @@ HostNode* TestHost::CreateFile(HostNode* parent, const std::string& relativePath
   return node;
 }
 
-int TestHost::Initialize(const std::string& projectFile, bool withHostStructure) {
-  installDirectory_ = directory_ + "\\host\\";
+int TestHost::Initialize(const std::string& projectFile, bool withHostStructure, const DeviceRecord* device) {
+  installDirectory_ = installDirectory();
   projectPath_ = directory_ + "\\" + projectFile;
   toolChainEntry_ = "ARM";
   info_ = HostInfo{};
   info_.installDirectory = installDirectory_.c_str();
+  info_.deviceRecord = device;
+  info_.cpuClock = device ? &cpuClock_ : nullptr;
   info_.projectPath = projectPath_.c_str();
   info_.hostStructure = withHostStructure ? &hostStructure_ : nullptr;
   info_.toolChainEntry = toolChainEntry_.c_str();
   return table_->Initialize(&info_);
 }
+
+void TestHost::InstallPreferences(const std::string& entries) {
+  fs::path opt = NativePath(installDirectory()) / "opt";
+  fs::create_directories(opt);
+  fs::copy_file(ZRT_PREFERENCE_FILE, opt / fs::path(ZRT_PREFERENCE_FILE).filename(),
+                fs::copy_options::overwrite_existing);
+  std::ofstream(opt / "Preference.txt", std::ios::binary) << entries;
+}
+
+void TestHost::MakeFile(const std::string& path, const std::string& content) {
+  fs::path native = NativePath(path);
+  fs::create_directories(native.parent_path());
+  std::ofstream(native, std::ios::binary) << content;
+}
+
+bool TestHost::Exists(const std::string& path) { return fs::exists(NativePath(path)); }
 
 void TestHost::ScriptAnswers(const std::string& answers) { platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", answers); }
 

@@ -50,8 +50,19 @@ class TestHost {
   // Creates a File below parent as the IDE does: node with RelativePath, then NodeCreated.
   HostNode* CreateFile(HostNode* parent, const std::string& relativePath);
 
-  // Initialize with a HostInfo naming the project file projectDirectory\name.
-  int Initialize(const std::string& projectFile, bool withHostStructure = true);
+  // Initialize with a HostInfo naming the project file directory()\projectFile, the host
+  // installation installDirectory() and, when given, the selected device.
+  int Initialize(const std::string& projectFile, bool withHostStructure = true, const DeviceRecord* device = nullptr);
+
+  // The host's installation folder, ending in '\'.
+  std::string installDirectory() const { return directory_ + "\\host\\"; }
+  // Installs the preference library stand-in as installDirectory()\opt\Preference with
+  // the given entries (one per line).
+  void InstallPreferences(const std::string& entries);
+  // Creates a file ('\' separated path), with its folders.
+  static void MakeFile(const std::string& path, const std::string& content = "");
+  // True when a file or folder exists at the '\' separated path.
+  static bool Exists(const std::string& path);
 
   // Scripted message-box answers ("yes,no,..."), and the texts shown so far.
   void ScriptAnswers(const std::string& answers);
@@ -85,6 +96,7 @@ class TestHost {
   HostNode* project_ = nullptr;
   std::string messageLog_;
   HostInfo info_{};
+  double cpuClock_ = 0;
   std::string installDirectory_;
   std::string projectPath_;
   int hostStructure_ = 0;

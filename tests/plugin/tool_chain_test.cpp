@@ -194,3 +194,70 @@ TEST(DeviceRegisterDirectory, AppendsTheRegisterFileFolder) {
 
 }  // namespace
 }  // namespace zrt
+
+namespace zrt {
+namespace {
+
+// InitializeContext with a preference entry naming <root>\ARM\BIN40 and a Cortex-M4 device.
+class InitializeContextTest : public PreferenceTest {
+ protected:
+  void SetUp() override {
+    PreferenceTest::SetUp();
+    for (const char* tool : {"armcc.exe", "armasm.exe", "armlink.exe"}) {
+      testhost::TestHost::MakeFile(rootText_ + "ARM\\BIN40\\" + tool);
+    }
+    WriteEntries("ARM|||inc|" + rootText_ + "ARM\\BIN40|\n");
+    Interface().RunCommand = ProbeScript::Run;
+    ProbeScript::exitCode = 0;
+    info_.installDirectory = rootText_.c_str();
+    info_.projectPath = "C:\\p\\Blinky.orbproj";
+    info_.hostStructure = &hostStructure_;
+    info_.toolChainEntry = "ARM";
+    info_.deviceRecord = &device_;
+  }
+  void TearDown() override {
+    Interface().RunCommand = nullptr;
+    PreferenceTest::TearDown();
+  }
+
+  const char* lines_[4] = {"SIM: DARMSTM.DLL (-pSTM32F407)", "REGFILE(\"ST\\STM32F4xx.h\")",
+                           "CPU IRAM(0x20000000-0x2001FFFF) CPUTYPE(\"Cortex-M4\") FPU2", nullptr};
+  DeviceRecord device_{"STMicroelectronics", "STM32F407VG", nullptr, lines_, nullptr};
+  int hostStructure_ = 0;
+  HostInfo info_{};
+};
+
+TEST_F(InitializeContextTest, ProbedCompilerGetsTheCpuOption) {
+  ProbeScript::output = "Cortex-M4\n";
+  testhost::TestHost::MakeFile(rootText_ + "ARM\\CMSIS\\Include\\core_cm4.h");
+  EXPECT_EQ(InitializeContext(info_), 1);
+  const ProjectContext& c = Context();
+  EXPECT_EQ(c.projectName, "Blinky");
+  EXPECT_EQ(c.toolDirectory, rootText_ + "ARM\\BIN40");
+  EXPECT_EQ(c.linkerPath, rootText_ + "ARM\\BIN40\\armlink.exe");
+  EXPECT_EQ(c.libraryDirectory, rootText_ + "ARM\\RV31\\LIB");
+  EXPECT_EQ(c.compilerIncludeDirectory, rootText_ + "ARM\\RV31\\INC");
+  EXPECT_EQ(c.deviceIncludeDirectory, rootText_ + "ARM\\INC");
+  EXPECT_EQ(c.deviceHeaderPath, rootText_ + "ARM\\INC\\ST\\STM32F4xx.h");
+  EXPECT_EQ(c.cmsisIncludeDirectory, rootText_ + "ARM\\CMSIS\\Include");
+  EXPECT_EQ(c.cpuOption, "\"Cortex-M4.fp\"");
+  EXPECT_EQ(c.deviceOption, "");
+  EXPECT_EQ(c.toolChainFound, 1);
+}
+
+TEST_F(InitializeContextTest, CompilerReportingAnErrorGetsTheDeviceOption) {
+  ProbeScript::output = "armcc: error: unknown option --cpu";
+  EXPECT_EQ(InitializeContext(info_), 1);
+  EXPECT_EQ(Context().cpuOption, "");
+  EXPECT_EQ(Context().deviceOption, "DARMSTM");
+  EXPECT_EQ(Context().cmsisIncludeDirectory, "");  // no CMSIS folder installed
+}
+
+TEST_F(InitializeContextTest, ProjectWithoutExtensionIsUnkown) {
+  info_.projectPath = "C:\\p\\Blinky";
+  InitializeContext(info_);
+  EXPECT_EQ(Context().projectName, "unkown");
+}
+
+}  // namespace
+}  // namespace zrt
