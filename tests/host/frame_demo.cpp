@@ -31,8 +31,14 @@ int main() {
   TestHost host;
   std::printf("Loaded %s through GetInterface into a test host (project folder %s).\n",
               PluginLibraryPath().c_str(), host.directory().c_str());
+  // The host's preferences name the tool emulator's folder; the plug-in probes the
+  // compiler found there through RunCommand, which this host really runs.
+  host.InstallPreferences(std::string("ARM|||" ZRT_TOOL_DIR "|" ZRT_TOOL_DIR "|\n"));
+  host.commandScript = RunForReal();
   int initialized = host.Initialize("Blinky.orbproj");
-  std::printf("Initialize answered %d (tool-chain discovery is not built yet).\n", initialized);
+  std::printf("Initialize answered %d: the tool chain was looked for in the preference entry \"ARM\" (%s).\n",
+              initialized, ZRT_TOOL_DIR);
+  for (const CommandRun& run : host.commands) std::printf("  probe ran: %s\n", run.commandLine.c_str());
 
   HostNode* target = host.CreateConfiguration("Target 1");
   HostNode* group = AddChild(host.files(), "Filter", {{"Name", "Source"}});

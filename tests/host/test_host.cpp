@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/environment.h"
+#include "platform/process.h"
 
 namespace zrt::testhost {
 namespace {
@@ -81,6 +82,15 @@ void ZRT_CDECL NotifySettingsChangeCallback(const DeviceRecord* device) {
 }  // namespace
 
 std::string PluginLibraryPath() { return ZRT_PLUGIN_FILE; }
+
+CommandScript RunForReal() {
+  return [](const CommandRun& run, std::string* output, int* exitCode) {
+    std::string error;
+    bool started = platform::RunProcess(run.commandLine, run.workingDirectory, output, exitCode, &error);
+    if (!started) *output = error;
+    return started ? 1 : 0;
+  };
+}
 
 fs::path NativePath(const std::string& path) {
   std::string native = path;

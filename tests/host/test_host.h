@@ -103,7 +103,11 @@ class TestHost {
   std::string toolChainEntry_;
 };
 
-// The built plug-in's path (from ZRT_TEST_BINARY_DIR).
+// A RunCommand answer that really runs the command line (the tool emulator, say) and
+// captures its output.
+CommandScript RunForReal();
+
+// The built plug-in's path.
 std::string PluginLibraryPath();
 // A new, empty temporary folder ('\' separated).
 std::string MakeTemporaryDirectory();
