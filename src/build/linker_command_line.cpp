@@ -25,11 +25,6 @@ std::string AfterLastBackslash(const std::string& path, const std::string& fallb
 
 std::string ConfigurationFolder() { return ".\\" + Context().currentConfigurationName; }
 
-// Output base N: OutName after its first ",", else the default output path.
-std::string OutputBase(const HostNode* output) {
-  return AfterFirstComma(GetAttribute(output, "OutName"),
-                         ConfigurationFolder() + "\\" + Context().projectName);
-}
 
 std::string BaseOptions() {
   const std::string& device = Context().deviceOption;
@@ -111,6 +106,11 @@ std::string BaseAddresses(const HostNode* linker, const std::string& options) {
 }
 
 }  // namespace
+
+std::string OutputBase(const HostNode* output) {
+  return AfterFirstComma(GetAttribute(output, "OutName"),
+                         ConfigurationFolder() + "\\" + Context().projectName);
+}
 
 std::string BuildLinkerCommandLine(const HostNode* configuration, const HostNode* linker, const HostNode* output) {
   Context().scatterRequested = 0;

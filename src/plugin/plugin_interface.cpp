@@ -1,5 +1,6 @@
 #include "src/plugin/plugin_interface.h"
 
+#include "src/build/build_entries.h"
 #include "src/plugin/entries.h"
 
 namespace zrt {
@@ -8,13 +9,7 @@ namespace {
 // Entries whose subsystems are not built yet: they refuse (0) or do nothing.
 int ZRT_CDECL ShowSettingsNotAvailable(HostNode*) { return 0; }
 const char* ZRT_CDECL ConvertProjectNotAvailable(HostNode*, const char*) { return nullptr; }
-int ZRT_CDECL BuildProjectNotAvailable(int) { return 0; }
-int ZRT_CDECL CompileFileNotAvailable(HostNode*) { return 0; }
-void ZRT_CDECL StopBuildNotAvailable() {}
-void ZRT_CDECL CleanOutputsNotAvailable() {}
 int ZRT_CDECL ExportDebugSettingsNotAvailable(DebugLaunchInfo*) { return 0; }
-int ZRT_CDECL NextDependencyNotAvailable(const char*, char*, unsigned, int) { return 0; }
-int ZRT_CDECL NextIncludePathNotAvailable(char*, unsigned, int) { return 0; }
 void ZRT_CDECL AccessorNotAvailable(const char*) {}
 
 constexpr int kAccessorCount = 3;
@@ -38,15 +33,15 @@ void FillPluginSlots() {
   table.ProjectOpened = entries::ProjectOpened;
   table.ShowSettings = ShowSettingsNotAvailable;
   table.ConvertProject = ConvertProjectNotAvailable;
-  table.BuildProject = BuildProjectNotAvailable;
-  table.CompileFile = CompileFileNotAvailable;
-  table.StopBuild = StopBuildNotAvailable;
-  table.CleanOutputs = CleanOutputsNotAvailable;
+  table.BuildProject = entries::BuildProject;
+  table.CompileFile = entries::CompileFile;
+  table.StopBuild = entries::StopBuild;
+  table.CleanOutputs = entries::CleanOutputs;
   table.ProjectEvent = entries::ProjectEvent;
   table.ExportDebugSettings = ExportDebugSettingsNotAvailable;
   table.Reserved = entries::Reserved;
-  table.NextDependency = NextDependencyNotAvailable;
-  table.NextIncludePath = NextIncludePathNotAvailable;
+  table.NextDependency = entries::NextDependency;
+  table.NextIncludePath = entries::NextIncludePath;
   table.ReservedQuery = entries::ReservedQuery;
 
   DebuggerAccessorTable& record = AccessorTable();

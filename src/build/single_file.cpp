@@ -1,0 +1,70 @@
+#include "src/build/single_file.h"
+
+#include <cstring>
+
+#include "src/build/compile_one_file.h"
+#include "src/build/linker_command_line.h"
+#include "src/build/text_format.h"
+#include "src/build/tool_output.h"
+#include "src/build/tool_run.h"
+#include "src/plugin/host_callbacks.h"
+#include "src/plugin/host_node.h"
+#include "src/plugin/project_context.h"
+
+namespace zrt {
+namespace {
+
+constexpr int kAssemblerSource = 2;
+
+int FileType(const HostNode* file) {
+  int type = 0;
+  GetAttributeInt(file, "FileType", &type);
+  return type;
+}
+
+bool IsSource(const HostNode* file) {
+  int type = FileType(file);
+  return type >= 1 && type <= 3;
+}
+
+}  // namespace
+
+int CompileFile(HostNode* file) {
+  if (file == nullptr) return 0;
+  ProjectContext& context = Context();
+  context.fileSystem->SetCurrentDirectory(GetProjectDirectory());
+  if (context.toolChainFound == 0) {
+    ShowToolChainMissing();
+    return 0;
+  }
+  if (!IsSource(file)) {
+    ShowWarning("不能编译该文件，请确保该文件为源代码文件");
+    return 0;
+  }
+  char* buffer = BuildBuffer();
+  std::memset(buffer, 0, kBuildBufferSize);
+  host::ClearOutput();
+  CompileOneFile(FileType(file) == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam", file, buffer, kBuildBufferSize);
+  int length = CapturedLength(buffer, kBuildBufferSize);
+  int warnings = 0;
+  int errors = ParseToolOutput(buffer, length, kCompilerOutput, &warnings);
+  // A run that printed nothing is reported too, so the user sees the compile finished.
+  if (errors != 0 || warnings != 0 || length == 0) {
+    WriteLine(Format("Result: %d Error(s),%d Warning(s).\r\n", errors, warnings));
+  }
+  return 1;
+}
+
+void CleanOutputs() {
+  ProjectContext& context = Context();
+  // The object paths are relative to the project folder.
+  context.fileSystem->SetCurrentDirectory(GetProjectDirectory());
+  for (const HostNode* file : context.files) {
+    const char* output = GetAttribute(file, "Output");
+    if (IsSource(file)) context.fileSystem->DeleteFile(MakeOutputPath(output ? output : ""));
+  }
+  HostNode* output = FindChild(GetCurrentConfiguration(), "ZRT_Output");
+  if (output != nullptr) context.fileSystem->DeleteFile(OutputBase(output) + ".axf");
+}
+
+}  // namespace zrt
