@@ -1,0 +1,56 @@
+// Reads arbitrary bytes as a compiler dependency file through NextDependency, with
+// buffers of every small size: entries must come out NUL-terminated and within bounds.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "src/build/dependency_reader.h"
+#include "src/plugin/project_context.h"
+#include "tests/host/host_tree.h"
+#include "tests/plugin/fake_file_system.h"
+
+namespace {
+
+// Answers every read with the fuzzer's input.
+class InputFileSystem : public zrt::testing::FakeFileSystem {
+ public:
+  explicit InputFileSystem(std::string input) : input_(std::move(input)) {}
+  bool ReadFile(const std::string&, std::string* content) override {
+    *content = input_;
+    return true;
+  }
+
+ private:
+  std::string input_;
+};
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  unsigned bufferSize = data[0] % 64;  // 0 to 63 bytes, so long entries get cut
+  InputFileSystem files(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+  zrt::Context() = zrt::ProjectContext{};
+  zrt::Context().fileSystem = &files;
+  zrt::Context().currentConfigurationName = "Target";
+  HostNode* file = zrt::testhost::NewNode("File");
+  zrt::testhost::SetValue(file, "RelativePath", ".\\src\\main.c");
+  zrt::testhost::SetValue(file, "Output", "main.o");
+  zrt::Context().files.push_back(file);
+
+  std::vector<char> buffer(bufferSize + 1, 'x');  // one guard byte past the end
+  for (int more = zrt::NextDependency("main.c", buffer.data(), bufferSize, 1); more;
+       more = zrt::NextDependency("main.c", buffer.data(), bufferSize, 0)) {
+    Check(buffer[bufferSize] == 'x');
+    Check(bufferSize == 0 || std::memchr(buffer.data(), '\0', bufferSize) != nullptr);
+  }
+  zrt::testhost::DeleteNode(file);
+  zrt::Context() = zrt::ProjectContext{};
+  return 0;
+}
