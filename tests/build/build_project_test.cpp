@@ -94,15 +94,6 @@ class BuildProjectTest : public ::testing::Test {
   bool Wrote(const std::string& line) const {
     return std::find(host_.output.begin(), host_.output.end(), line) != host_.output.end();
   }
-  // What the IDE does after a compile: records the file's dependencies as its children.
-  void RecordDependencies(HostNode* file) {
-    char entry[260];
-    std::string source = Text(file, "RelativePath");
-    for (int more = host_.Table().NextDependency(source.c_str(), entry, sizeof entry, 1); more;
-         more = host_.Table().NextDependency(source.c_str(), entry, sizeof entry, 0)) {
-      AddChild(file, "Dependency", {{"RelativePath", entry}});
-    }
-  }
   std::vector<std::string> Dependencies(const char* source) {
     std::vector<std::string> entries;
     char entry[260];
@@ -142,7 +133,7 @@ TEST_F(BuildProjectTest, FullBuildCompilesLinksAndReports) {
 
 TEST_F(BuildProjectTest, UpToDateFilesAreLinkedWithoutCompiling) {
   ASSERT_EQ(Build(), 1);
-  for (const char* path : {".\\src\\main.c", ".\\src\\util.c", ".\\src\\startup.s"}) RecordDependencies(File(path));
+  for (const char* path : {".\\src\\main.c", ".\\src\\util.c", ".\\src\\startup.s"}) host_.RecordDependencies(File(path));
   EXPECT_EQ(Build(), 1);
   EXPECT_EQ(Runs(), std::vector<std::string>{"armlink.exe \".\\Target\\proj.axf\""});
 
@@ -156,7 +147,7 @@ TEST_F(BuildProjectTest, UpToDateFilesAreLinkedWithoutCompiling) {
 
 TEST_F(BuildProjectTest, ChangedSettingsRecompileAtEveryLevel) {
   ASSERT_EQ(Build(), 1);
-  for (const char* path : {".\\src\\main.c", ".\\src\\util.c", ".\\src\\startup.s"}) RecordDependencies(File(path));
+  for (const char* path : {".\\src\\main.c", ".\\src\\util.c", ".\\src\\startup.s"}) host_.RecordDependencies(File(path));
 
   SetValue(target_, "cfgModify", "1");
   EXPECT_EQ(Build(), 1);

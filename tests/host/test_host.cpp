@@ -205,6 +205,15 @@ void TestHost::MakeFile(const std::string& path, const std::string& content) {
 
 bool TestHost::Exists(const std::string& path) { return fs::exists(NativePath(path)); }
 
+void TestHost::RecordDependencies(HostNode* file) {
+  char entry[260];
+  const char* source = Value(file, "RelativePath");
+  for (int more = table_->NextDependency(source, entry, sizeof entry, 1); more;
+       more = table_->NextDependency(source, entry, sizeof entry, 0)) {
+    AddChild(file, "Dependency", {{"RelativePath", entry}});
+  }
+}
+
 void TestHost::ScriptAnswers(const std::string& answers) { platform::SetEnvironment("ZRT_MSGBOX_ANSWERS", answers); }
 
 std::vector<std::string> TestHost::MessageBoxTexts() const {

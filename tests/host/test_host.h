@@ -64,6 +64,10 @@ class TestHost {
   // True when a file or folder exists at the '\' separated path.
   static bool Exists(const std::string& path);
 
+  // What the IDE does after compiling file: reads its dependencies through NextDependency
+  // and records each as a child "Dependency" carrying the path as RelativePath.
+  void RecordDependencies(HostNode* file);
+
   // Scripted message-box answers ("yes,no,..."), and the texts shown so far.
   void ScriptAnswers(const std::string& answers);
   std::vector<std::string> MessageBoxTexts() const;
