@@ -164,6 +164,10 @@ TEST_F(BuildProjectTest, ChangedSettingsRecompileAtEveryLevel) {
   EXPECT_EQ(Build(), 1);
   EXPECT_EQ(Runs(), (std::vector<std::string>{"armcc.exe \".\\src\\util.c\"", "armlink.exe \".\\Target\\proj.axf\""}));
   EXPECT_EQ(Text(fileSection, "cfgModify"), "0");
+
+  SetValue(fileSection, "cfgModify", "1");
+  EXPECT_EQ(Build(1), 1);  // a rebuild resets the file's own flag too
+  EXPECT_EQ(Text(fileSection, "cfgModify"), "0");
 }
 
 TEST_F(BuildProjectTest, ConfigurationFlagStaysAfterACompileErrorButTheGroupsIsReset) {
@@ -252,6 +256,28 @@ TEST_F(BuildProjectTest, HexAndBinConversion) {
   EXPECT_TRUE(Exists(".\\out\\image.bin"));
 }
 
+TEST_F(BuildProjectTest, MissingFromElfIsReportedAndStillRun) {
+  // A tool folder with everything but FromELF.
+  std::string tools = host_.directory() + "\\tools";
+  for (const char* tool : {"armcc.exe", "armasm.exe", "armlink.exe"}) {
+    std::filesystem::create_directories(NativePath(tools));
+    std::filesystem::copy_file(NativePath(ToolDirectory() + "\\" + tool), NativePath(tools + "\\" + tool));
+  }
+  TestHost host;
+  host.InstallPreferences("ARM|||inc|" + tools + "|\n");
+  host.commandScript = RunForReal();
+  ASSERT_EQ(host.Initialize("proj.orbproj", true, &kLpc2368), 1);
+  HostNode* target = host.CreateConfiguration("Target");
+  TestHost::MakeFile(host.directory() + "\\main.c", "int main(void) { return 0; }\n");
+  host.CreateFile(host.files(), ".\\main.c");
+  host.Table().ProjectOpened(host.project(), "Target");
+  SetValue(Section(target, "ZRT_Output"), "OutHex", "1");
+  EXPECT_EQ(host.Table().BuildProject(0), 0);
+  EXPECT_EQ(host.MessageBoxTexts(), std::vector<std::string>{"没有找到可以使用的FromELF工具，不能产生HEX文件!"});
+  EXPECT_EQ(host.commands.back().commandLine.rfind(tools + "\\FromELF.exe \".\\Target\\proj.axf\"", 0), 0u);
+  EXPECT_EQ(host.output.back(), ".\\Target\\proj.axf - 1 Error(s),0 Warning(s).\r\n");
+}
+
 TEST_F(BuildProjectTest, LibraryOutput) {
   SetValue(Section(target_, "ZRT_Output"), "OutType", "2");
   EXPECT_EQ(Build(), 1);
@@ -301,9 +327,10 @@ TEST_F(BuildProjectTest, DependenciesComeFromTheCompilersFile) {
 }
 
 TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {
+  char entry[260];
+  EXPECT_EQ(host_.Table().NextIncludePath(entry, sizeof entry, 0), 0);  // before any first call
   SetValue(Section(target_, "ZRT_CParam"), "Inc", "..\\inc;;.\\h");
   std::vector<std::string> paths;
-  char entry[260];
   for (int more = host_.Table().NextIncludePath(entry, sizeof entry, 1); more;
        more = host_.Table().NextIncludePath(entry, sizeof entry, 0)) {
     paths.push_back(entry);
