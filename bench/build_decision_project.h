@@ -1,0 +1,48 @@
+// The project both sides of the build-decision benchmark work on: 10,000 C sources, each
+// with 5 headers from a shared pool, and their objects, all up to date, in one folder.
+// The plug-in sees it as a host project tree (TestHost); ninja as build.ninja in the
+// same folder, naming the same files and the same edges.
+#pragma once
+
+#include <sys/resource.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/host/test_host.h"
+
+namespace zrt::bench {
+
+constexpr int kSourceCount = 10000;
+constexpr int kHeaderCount = 1000;
+constexpr int kHeadersPerSource = 5;
+
+class BuildDecisionProject {
+ public:
+  // Writes the files, builds the host tree through the plug-in's entries and primes
+  // ninja's log with one real (no-op) build. Done once per process.
+  static BuildDecisionProject& Get();
+
+  testhost::TestHost& host() { return host_; }
+  // The project folder in the operating system's form (ninja -C).
+  const std::string& folder() const { return folder_; }
+
+ private:
+  BuildDecisionProject();
+  void WriteFiles();
+  void BuildHostTree();
+  void WriteNinjaManifest();
+  void PrimeNinjaLog();
+
+  testhost::TestHost host_;
+  std::string folder_;
+};
+
+// The headers source i depends on (distinct indices below kHeaderCount).
+std::vector<int> HeadersOf(int source);
+
+// Runs argv[0] (searched on the PATH) as a child process; captures stdout and stderr, and
+// the child's resource usage. Answers the exit status (-1 when it could not be started).
+int RunProcess(const std::vector<std::string>& argv, std::string* output, struct rusage* usage);
+
+}  // namespace zrt::bench
