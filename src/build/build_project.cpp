@@ -45,6 +45,7 @@ struct BuildRun {
   int warnings = 0;
   std::string linkList;
   std::set<HostNode*> modifiedGroupSections;  // group sections whose cfgModify made files compile
+  DependencyTimes dependencyTimes;             // read after the before-build commands ran
 };
 
 // True when the file's own settings, or its group's, changed since its last compile. The
@@ -72,7 +73,7 @@ void BuildFile(HostNode* file, BuildRun* run) {
   }
   if (type != kCSource && type != kAssemblerSource && type != kCppSource) return;
   const char* sectionName = type == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam";
-  bool needBuild = !run->rebuildAll && IsOutOfDate(file);
+  bool needBuild = !run->rebuildAll && IsOutOfDate(file, &run->dependencyTimes);
   if (!needBuild) needBuild = SettingsChanged(file, sectionName, run);
   char* buffer = BuildBuffer();
   if (needBuild || run->rebuildAll || run->configurationModified) {
@@ -80,10 +81,11 @@ void BuildFile(HostNode* file, BuildRun* run) {
     int warnings = 0;
     run->errors += ParseToolOutput(buffer, CapturedLength(buffer, kBuildBufferSize), kCompilerOutput, &warnings);
     run->warnings += warnings;
+    // The buffer is zero after every file; only a run can have written into it.
+    std::memset(buffer, 0, kBuildBufferSize);
   }
   const char* output = GetAttribute(file, "Output");
   run->linkList += " " + Quoted(MakeOutputPath(output ? output : ""));
-  std::memset(buffer, 0, kBuildBufferSize);
 }
 
 // Whether there is anything to build; shows why not.

@@ -42,9 +42,12 @@ void SetLocalConfigureMarker(HostNode* node) {
   UpdateNodeAttribute(node, "LocalConfigure", HasLocalSettings(node) ? "1" : "0");
 }
 
-// Strictly later last-write time than the reference (seconds resolution).
-bool IsNewer(platform::FileSystem& fs, const char* path, int64_t reference) {
-  return fs.LastWriteTime(path) > reference;
+// The last-write time of a dependency (-1: missing), read once per table.
+int64_t DependencyTime(platform::FileSystem& fs, const std::string& path, DependencyTimes* times) {
+  if (times == nullptr) return fs.LastWriteTime(path);
+  auto [entry, added] = times->try_emplace(path, 0);
+  if (added) entry->second = fs.LastWriteTime(path);
+  return entry->second;
 }
 
 }  // namespace
@@ -172,19 +175,19 @@ void RefreshLocalConfigureMarkers(HostNode* node) {
   }
 }
 
-bool IsOutOfDate(const HostNode* file) {
+bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes) {
   platform::FileSystem& fs = *Context().fileSystem;
   const char* source = GetAttribute(file, "RelativePath");
-  if (source == nullptr || !fs.Exists(source)) return false;
+  int64_t sourceTime = source ? fs.LastWriteTime(source) : -1;
+  if (sourceTime < 0) return false;
   const char* output = GetAttribute(file, "Output");
-  std::string object = MakeOutputPath(output ? output : "");
-  int64_t objectTime = fs.LastWriteTime(object);
-  if (objectTime < 0) return true;
-  if (IsNewer(fs, source, objectTime)) return true;
+  int64_t objectTime = fs.LastWriteTime(MakeOutputPath(output ? output : ""));
+  if (objectTime < 0 || sourceTime > objectTime) return true;
   for (const HostNode* child = file->firstChild; child; child = child->nextSibling) {
     const char* dependency = GetAttribute(child, "RelativePath");
     if (dependency == nullptr || *dependency == '\0') continue;
-    if (!fs.Exists(dependency) || IsNewer(fs, dependency, objectTime)) return true;
+    int64_t time = DependencyTime(fs, dependency, dependencyTimes);
+    if (time < 0 || time > objectTime) return true;
   }
   return false;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -82,8 +83,15 @@ bool IsExcludedFromBuild(const HostNode* node, bool walkUp);
 bool HasLocalSettings(const HostNode* node);
 // Sets "LocalConfigure" of node and everything below it from HasLocalSettings.
 void RefreshLocalConfigureMarkers(HostNode* node);
-// The incremental-build test of one File node.
-bool IsOutOfDate(const HostNode* file);
+// Last-write times of dependency files, by path, kept for one build so that a header
+// shared by many sources is looked at once; a change made while the build runs is seen
+// by the next build.
+using DependencyTimes = std::unordered_map<std::string, int64_t>;
+
+// The incremental-build test of one File node: its object is missing or older than the
+// source or than one of the files its children's RelativePath name (or one of those is
+// missing). Dependency times are read through dependencyTimes when given.
+bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes = nullptr);
 // Renames the sections and "nobuild" entries below "Files" from oldName to newName.
 void RenameConfigurationInFiles(const char* newName, const char* oldName);
 // Moves default output names ("0,...") of an output section to the configuration newName.

@@ -209,6 +209,20 @@ TEST_F(OutOfDateTest, MissingSourceIsNeverOutOfDate) {
   EXPECT_FALSE(IsOutOfDate(file_));
 }
 
+TEST_F(OutOfDateTest, DependencyTimesAreReadOncePerTable) {
+  DependencyTimes times;
+  EXPECT_FALSE(IsOutOfDate(file_, &times));
+  fs_.Tick();
+  fs_.Touch(".\\a.h");
+  EXPECT_FALSE(IsOutOfDate(file_, &times));  // the time read first still holds
+  DependencyTimes next;
+  EXPECT_TRUE(IsOutOfDate(file_, &next));
+  fs_.Remove(".\\a.h");
+  DependencyTimes afterRemoval;
+  EXPECT_TRUE(IsOutOfDate(file_, &afterRemoval));
+  EXPECT_EQ(afterRemoval.at(".\\a.h"), -1);
+}
+
 TEST_F(ProjectContextTest, RenameReachesSectionsAndExclusionsAtEveryDepth) {
   AddConfiguration("New");
   HostNode* group = AddChild(files_, "Filter", {{"nobuild", "Old?;?Older?;?"}});
