@@ -27,12 +27,6 @@ constexpr int kCppSource = 3;
 constexpr int kLibraryFile = 10;
 constexpr int kObjectFile = 11;
 
-int IntAttribute(const HostNode* node, const char* name) {
-  int value = 0;
-  GetAttributeInt(node, name, &value);
-  return value;
-}
-
 bool IsElement(const HostNode* node, const char* name) {
   return node != nullptr && std::strcmp(ElementName(node), name) == 0;
 }

@@ -18,12 +18,6 @@ constexpr int kLibrary = 2;
 constexpr int kHexFile = 1;
 constexpr int kBinFile = 2;
 
-int IntAttribute(const HostNode* node, const char* name) {
-  int value = 0;
-  GetAttributeInt(node, name, &value);
-  return value;
-}
-
 // The armlink command: the generated scatter file is written first when the options ask
 // for it; ARM devices whose default memory layout is used start at 0 unless told otherwise.
 std::string LinkCommand(HostNode* configuration, const HostNode* linker, const HostNode* output,

@@ -143,9 +143,7 @@ std::string FurtherLoadRegions(const AreaTable& areas, int startup) {
 
 void CollectPlacedFiles(PlacementKind kind, int areaIndex, std::vector<std::string>* names) {
   for (const HostNode* file : Context().files) {
-    int value = 0;
-    GetAttributeInt(file, kPlacementKeys[kind], &value);
-    if (value == areaIndex + 1) names->push_back(PlacementName(file));
+    if (IntAttribute(file, kPlacementKeys[kind]) == areaIndex + 1) names->push_back(PlacementName(file));
   }
 }
 

@@ -16,14 +16,8 @@ namespace {
 
 constexpr int kAssemblerSource = 2;
 
-int FileType(const HostNode* file) {
-  int type = 0;
-  GetAttributeInt(file, "FileType", &type);
-  return type;
-}
-
 bool IsSource(const HostNode* file) {
-  int type = FileType(file);
+  int type = IntAttribute(file, "FileType");
   return type >= 1 && type <= 3;
 }
 
@@ -44,7 +38,7 @@ int CompileFile(HostNode* file) {
   char* buffer = BuildBuffer();
   std::memset(buffer, 0, kBuildBufferSize);
   host::ClearOutput();
-  CompileOneFile(FileType(file) == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam", file, buffer, kBuildBufferSize);
+  CompileOneFile(IntAttribute(file, "FileType") == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam", file, buffer, kBuildBufferSize);
   int length = CapturedLength(buffer, kBuildBufferSize);
   int warnings = 0;
   int errors = ParseToolOutput(buffer, length, kCompilerOutput, &warnings);

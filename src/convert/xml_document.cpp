@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/system_error.h"
 #include "src/convert/xml_character_class.h"
-#include "src/convert/xml_system_error.h"
 #include "src/convert/xml_text.h"
 #include "src/convert/xml_tokenizer.h"
 #include "src/convert/xml_tree_builder.h"
@@ -77,7 +77,7 @@ bool CXmlDocument::LoadFile(const std::string& path) {
   try {
     std::string bytes;
     if (!fileSystem_.ReadFile(path, &bytes)) {
-      std::string error = xml::LastSystemErrorText();
+      std::string error = platform::LastSystemErrorText();
       Clear();
       result_ = error.substr(0, error.find_first_of("\r\n"));
       return false;

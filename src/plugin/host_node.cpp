@@ -120,6 +120,12 @@ const char* GetAttributeInt(const HostNode* node, const char* name, int* out) {
   return value;
 }
 
+int IntAttribute(const HostNode* node, const char* name) {
+  int value = 0;
+  GetAttributeInt(node, name, &value);
+  return value;
+}
+
 const char* GetAttributeDouble(const HostNode* node, const char* name, double* out) {
   const char* value = GetAttribute(node, name);
   if (out) *out = value ? std::strtod(value, nullptr) : 0.0;

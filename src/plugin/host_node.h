@@ -17,6 +17,8 @@ const char* ElementName(const HostNode* node);
 const char* GetAttribute(const HostNode* node, const char* name);
 // As GetAttribute; *out receives the leading decimal number of the value (0 when absent).
 const char* GetAttributeInt(const HostNode* node, const char* name, int* out);
+// The leading decimal number of the attribute's value; 0 when absent.
+int IntAttribute(const HostNode* node, const char* name);
 // As GetAttribute; *out receives the value read as a double (0.0 when absent).
 const char* GetAttributeDouble(const HostNode* node, const char* name, double* out);
 

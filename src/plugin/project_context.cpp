@@ -130,10 +130,10 @@ void CollectConfigurations(const HostNode* project) {
 void CollectFiles(const HostNode* project) { CollectFilesBelow(FindChild(project, "Files")); }
 
 void AddBuildableFile(HostNode* file) {
-  int type = 0;
-  GetAttributeInt(file, "FileType", &type);
   auto& list = Context().files;
-  if (file != nullptr && IsBuildableFileType(type) && !Contains(list, file)) list.push_back(file);
+  if (file != nullptr && IsBuildableFileType(IntAttribute(file, "FileType")) && !Contains(list, file)) {
+    list.push_back(file);
+  }
 }
 
 void RemoveFilesUnder(const HostNode* filter) {

@@ -1,10 +1,10 @@
+#include "platform/system_error.h"
+
 #include <cerrno>
 #include <cstring>
 
-#include "src/convert/xml_system_error.h"
-
-namespace zrt::xml {
+namespace zrt::platform {
 
 std::string LastSystemErrorText() { return std::strerror(errno); }
 
-}  // namespace zrt::xml
+}  // namespace zrt::platform

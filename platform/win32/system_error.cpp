@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "src/convert/xml_system_error.h"
+#include "platform/system_error.h"
 
-namespace zrt::xml {
+namespace zrt::platform {
 
 std::string LastSystemErrorText() {
   DWORD error = GetLastError();
@@ -13,4 +13,4 @@ std::string LastSystemErrorText() {
   return std::string(buffer, length);
 }
 
-}  // namespace zrt::xml
+}  // namespace zrt::platform
