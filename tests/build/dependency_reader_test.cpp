@@ -106,6 +106,22 @@ TEST_F(DependencyReaderTest, EntriesAreCutToTheBuffer) {
   EXPECT_EQ(Entries("main.c", 9), std::vector<std::string>{"abcdef.h"});
 }
 
+TEST_F(DependencyReaderTest, EveryTruncationGivesALeadingPartOfTheEntries) {
+  AddFile("main.c", "main.o");
+  const std::string whole = ".\\Target\\main.o: main.c\r\n.\\Target\\main.o: .\\inc\\a.h\r\n.\\Target\\main.o: b.h\r\n";
+  const std::vector<std::string> all = {".\\inc\\a.h", "b.h"};
+  for (size_t length = 0; length <= whole.size(); ++length) {
+    files_.contents[".\\Target\\main.d"] = whole.substr(0, length);
+    std::vector<std::string> entries = Entries("main.c");
+    ASSERT_LE(entries.size(), all.size()) << length;
+    for (size_t i = 0; i < entries.size(); ++i) {
+      // Only the entry the cut falls into may come out short.
+      if (i + 1 < entries.size()) EXPECT_EQ(entries[i], all[i]) << length;
+      EXPECT_EQ(all[i].rfind(entries[i], 0), 0u) << length;
+    }
+  }
+}
+
 TEST_F(DependencyReaderTest, EveryCorpusDependencyFileReadsLikeItsLines) {
   const char* corpus = std::getenv("ZRT_CORPUS_DIR");
   ASSERT_NE(corpus, nullptr) << "set ZRT_CORPUS_DIR";
