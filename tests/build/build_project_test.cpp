@@ -16,6 +16,9 @@ namespace {
 const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)",
                                      nullptr};
 const DeviceRecord kLpc2368 = {"NXP (founded by Philips)", "LPC2368", nullptr, kLpc2368Lines, nullptr};
+const char* const kStm32Lines[] = {"CPU IRAM(0x20000000-0x20004FFF) IROM(0x08000000-0x0801FFFF) CPUTYPE(\"Cortex-M3\")",
+                                   nullptr};
+const DeviceRecord kStm32 = {"STMicroelectronics", "STM32F103C8", nullptr, kStm32Lines, nullptr};
 
 // A node's attribute, "" when absent.
 std::string Text(const HostNode* node, const char* name) {
@@ -34,7 +37,7 @@ class BuildProjectTest : public ::testing::Test {
       if (!stopWhen_.empty() && run.commandLine.find(stopWhen_) != std::string::npos) host_.Table().StopBuild();
       return RunForReal()(run, output, exitCode);
     };
-    ASSERT_EQ(host_.Initialize("proj.orbproj", true, &kLpc2368), 1);
+    ASSERT_EQ(host_.Initialize("proj.orbproj", true, Device()), 1);
     target_ = host_.CreateConfiguration("Target");
     group_ = AddChild(host_.files(), "Filter", {{"Name", "Source"}});
     Source(".\\src\\main.c", "#include \"defs.h\"\nint main(void) { return VALUE; }\n");
@@ -43,6 +46,8 @@ class BuildProjectTest : public ::testing::Test {
     TestHost::MakeFile(host_.directory() + "\\src\\defs.h", "#define VALUE 0\n");
     host_.Table().ProjectOpened(host_.project(), "Target");
   }
+
+  virtual const DeviceRecord* Device() const { return &kLpc2368; }
 
   HostNode* Source(const std::string& path, const std::string& content, HostNode* parent = nullptr) {
     TestHost::MakeFile(host_.directory() + path.substr(1), content);
@@ -351,6 +356,19 @@ TEST_F(BuildProjectTest, CleanDeletesObjectsAndImageOnly) {
   for (const char* kept : {".\\Target\\main.d", ".\\Target\\proj.hex", ".\\Target\\proj.sct", ".\\Target\\proj.map"}) {
     EXPECT_TRUE(Exists(kept)) << kept;
   }
+}
+
+class CortexBuildTest : public BuildProjectTest {
+ protected:
+  const DeviceRecord* Device() const override { return &kStm32; }
+};
+
+TEST_F(CortexBuildTest, CortexImagesGetNoEntryPrefix) {
+  EXPECT_EQ(Build(), 1);
+  const std::string& link = host_.commands.back().commandLine;
+  EXPECT_NE(link.find(" \".\\Target\\startup.o\" --scatter \".\\Target\\proj.sct\""), std::string::npos) << link;
+  EXPECT_EQ(link.find("--entry"), std::string::npos) << link;
+  EXPECT_EQ(host_.output.back(), ".\\Target\\proj.axf create - 0 Error(s),0 Warning(s).\r\n");
 }
 
 TEST(BuildRefusalTest, NoToolChainAndNothingToBuild) {
