@@ -78,8 +78,7 @@ void BuildFile(HostNode* file, BuildRun* run) {
     // The buffer is zero after every file; only a run can have written into it.
     std::memset(buffer, 0, kBuildBufferSize);
   }
-  const char* output = GetAttribute(file, "Output");
-  run->linkList += " " + Quoted(MakeOutputPath(output ? output : ""));
+  run->linkList += " " + Quoted(ObjectPathOf(file));
 }
 
 // Whether there is anything to build; shows why not.

@@ -67,17 +67,12 @@ const HostNode* FindListedFile(const std::string& name) {
   return nullptr;
 }
 
-std::string DependencyFilePath(const HostNode* file) {
-  const char* output = GetAttribute(file, "Output");
-  return DependencyPath(MakeOutputPath(output ? output : ""));
-}
-
 int FirstDependency(const char* sourcePath, char* buffer, unsigned size) {
   const HostNode* file = FindListedFile(FileName(sourcePath ? sourcePath : ""));
   Close();
   if (file == nullptr) return 0;
   DependencyStream& stream = Stream();
-  stream.open = Context().fileSystem->ReadFile(DependencyFilePath(file), &stream.text);
+  stream.open = Context().fileSystem->ReadFile(DependencyPath(ObjectPathOf(file)), &stream.text);
   std::string sourceLine;
   if (!ReadLine(&sourceLine)) {
     Close();

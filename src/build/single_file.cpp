@@ -54,8 +54,7 @@ void CleanOutputs() {
   // The object paths are relative to the project folder.
   context.fileSystem->SetCurrentDirectory(GetProjectDirectory());
   for (const HostNode* file : context.files) {
-    const char* output = GetAttribute(file, "Output");
-    if (IsSource(file)) context.fileSystem->DeleteFile(MakeOutputPath(output ? output : ""));
+    if (IsSource(file)) context.fileSystem->DeleteFile(ObjectPathOf(file));
   }
   HostNode* output = FindChild(GetCurrentConfiguration(), "ZRT_Output");
   if (output != nullptr) context.fileSystem->DeleteFile(OutputBase(output) + ".axf");

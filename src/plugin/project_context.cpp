@@ -74,6 +74,11 @@ std::string MakeOutputPath(const std::string& name) {
   return ".\\" + Context().currentConfigurationName + "\\" + name;
 }
 
+std::string ObjectPathOf(const HostNode* file) {
+  const char* output = GetAttribute(file, "Output");
+  return MakeOutputPath(output ? output : "");
+}
+
 void MakeRelativeToProject(std::string* path) {
   if (path == nullptr || Context().projectPath.find('\\') == std::string::npos) return;
   std::string directory = GetProjectDirectory();
@@ -180,8 +185,7 @@ bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes) {
   const char* source = GetAttribute(file, "RelativePath");
   int64_t sourceTime = source ? fs.LastWriteTime(source) : -1;
   if (sourceTime < 0) return false;
-  const char* output = GetAttribute(file, "Output");
-  int64_t objectTime = fs.LastWriteTime(MakeOutputPath(output ? output : ""));
+  int64_t objectTime = fs.LastWriteTime(ObjectPathOf(file));
   if (objectTime < 0 || sourceTime > objectTime) return true;
   for (const HostNode* child = file->firstChild; child; child = child->nextSibling) {
     const char* dependency = GetAttribute(child, "RelativePath");

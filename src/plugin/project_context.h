@@ -55,6 +55,8 @@ ProjectContext& Context();
 std::string GetProjectDirectory();
 // ".\" + current configuration name + "\" + name.
 std::string MakeOutputPath(const std::string& name);
+// The object file of a File node: MakeOutputPath of its "Output" value.
+std::string ObjectPathOf(const HostNode* file);
 // Rewrites a path below the project directory as ".\..." (in place).
 void MakeRelativeToProject(std::string* path);
 // The root of the tree the first listed configuration belongs to; null when none.
