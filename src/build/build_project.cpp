@@ -27,10 +27,6 @@ constexpr int kCppSource = 3;
 constexpr int kLibraryFile = 10;
 constexpr int kObjectFile = 11;
 
-bool IsElement(const HostNode* node, const char* name) {
-  return node != nullptr && std::strcmp(ElementName(node), name) == 0;
-}
-
 // The state of one build run.
 struct BuildRun {
   bool rebuildAll = false;

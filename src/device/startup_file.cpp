@@ -1,7 +1,5 @@
 #include "src/device/startup_file.h"
 
-#include <cstring>
-
 #include "platform/message_box.h"
 #include "src/build/text_format.h"
 #include "src/plugin/host_callbacks.h"
@@ -116,7 +114,7 @@ std::string FindStartupFile(const std::string& vendorName, const std::string& de
 
 void OfferStartupFile(HostNode* addedNode) {
   ProjectContext& context = Context();
-  if (!context.startupOfferPending || std::strcmp(ElementName(addedNode), "Filter") != 0) return;
+  if (!context.startupOfferPending || !IsElement(addedNode, "Filter")) return;
   context.startupOfferPending = 0;
   if (context.configurations.empty() || context.startupFile.empty() || !context.fileSystem->Exists(context.startupFile)) {
     return;

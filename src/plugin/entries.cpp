@@ -15,8 +15,6 @@
 namespace zrt::entries {
 namespace {
 
-bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
-
 void Remove(std::vector<HostNode*>& list, const HostNode* node) {
   list.erase(std::remove(list.begin(), list.end(), node), list.end());
 }

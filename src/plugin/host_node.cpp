@@ -109,6 +109,8 @@ HostNode* FindNextSibling(const HostNode* node, const char* name) {
 
 const char* ElementName(const HostNode* node) { return node ? TextOf(node->name) : ""; }
 
+bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
+
 const char* GetAttribute(const HostNode* node, const char* name) {
   NodeAttribute* a = FindAttribute(node, name);
   return a ? TextOf(a->value) : nullptr;

@@ -12,6 +12,8 @@ HostNode* FindChild(const HostNode* node, const char* name);
 HostNode* FindNextSibling(const HostNode* node, const char* name);
 // The node's element name, "" when it has none.
 const char* ElementName(const HostNode* node);
+// True when the node's element name equals name (false for a null node unless name is "").
+bool IsElement(const HostNode* node, const char* name);
 
 // Value of the first attribute named name: its text, "" when empty, null when absent.
 const char* GetAttribute(const HostNode* node, const char* name);

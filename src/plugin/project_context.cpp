@@ -21,8 +21,6 @@ bool NameEquals(const HostNode* node, const char* name) {
   return value != nullptr && name != nullptr && std::strcmp(value, name) == 0;
 }
 
-bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
-
 void CollectFilesBelow(const HostNode* group) {
   for (HostNode* child = group ? group->firstChild : nullptr; child; child = child->nextSibling) {
     if (IsElement(child, "File")) {
