@@ -11,6 +11,7 @@
 #include "src/build/tool_output.h"
 #include "src/build/tool_run.h"
 #include "src/build/user_commands.h"
+#include "src/config/file_defaults.h"
 #include "src/plugin/host_callbacks.h"
 #include "src/plugin/host_node.h"
 #include "src/plugin/project_context.h"
@@ -21,9 +22,6 @@ namespace {
 // Set by StopBuild, possibly while a tool runs; read before each file.
 std::atomic<int> stopRequested{0};
 
-constexpr int kCSource = 1;
-constexpr int kAssemblerSource = 2;
-constexpr int kCppSource = 3;
 constexpr int kLibraryFile = 10;
 constexpr int kObjectFile = 11;
 
@@ -61,8 +59,8 @@ void BuildFile(HostNode* file, BuildRun* run) {
     run->linkList += " " + Quoted(path ? path : "");
     return;
   }
-  if (type != kCSource && type != kAssemblerSource && type != kCppSource) return;
-  const char* sectionName = type == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam";
+  if (!IsSourceFileType(type)) return;
+  const char* sectionName = SourceSectionName(type);
   bool needBuild = !run->rebuildAll && IsOutOfDate(file, &run->dependencyTimes);
   if (!needBuild) needBuild = SettingsChanged(file, sectionName, run);
   char* buffer = BuildBuffer();

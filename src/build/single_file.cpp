@@ -7,6 +7,7 @@
 #include "src/build/text_format.h"
 #include "src/build/tool_output.h"
 #include "src/build/tool_run.h"
+#include "src/config/file_defaults.h"
 #include "src/plugin/host_callbacks.h"
 #include "src/plugin/host_node.h"
 #include "src/plugin/project_context.h"
@@ -14,12 +15,7 @@
 namespace zrt {
 namespace {
 
-constexpr int kAssemblerSource = 2;
-
-bool IsSource(const HostNode* file) {
-  int type = IntAttribute(file, "FileType");
-  return type >= 1 && type <= 3;
-}
+bool IsSource(const HostNode* file) { return IsSourceFileType(IntAttribute(file, "FileType")); }
 
 }  // namespace
 
@@ -38,7 +34,7 @@ int CompileFile(HostNode* file) {
   char* buffer = BuildBuffer();
   std::memset(buffer, 0, kBuildBufferSize);
   host::ClearOutput();
-  CompileOneFile(IntAttribute(file, "FileType") == kAssemblerSource ? "ZRT_AsmParam" : "ZRT_CParam", file, buffer, kBuildBufferSize);
+  CompileOneFile(SourceSectionName(IntAttribute(file, "FileType")), file, buffer, kBuildBufferSize);
   int length = CapturedLength(buffer, kBuildBufferSize);
   int warnings = 0;
   int errors = ParseToolOutput(buffer, length, kCompilerOutput, &warnings);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "src/config/section_chain.h"
 #include "src/plugin/host_callbacks.h"
 #include "src/plugin/host_node.h"
 #include "src/plugin/project_context.h"
@@ -29,9 +30,15 @@ constexpr ExtensionRule kExtensionRules[] = {
 
 constexpr int kOtherFileType = 5;
 
-bool HasObjectFile(int fileType) { return fileType >= 1 && fileType <= 3; }
+constexpr int kAssemblerFileType = 2;
 
 }  // namespace
+
+bool IsSourceFileType(int fileType) { return fileType >= 1 && fileType <= 3; }
+
+const char* SourceSectionName(int fileType) {
+  return SectionName(fileType == kAssemblerFileType ? SectionKind::kAssembler : SectionKind::kCompiler);
+}
 
 int ClassifyFile(const std::string& path) {
   size_t dot = path.rfind('.');
@@ -61,7 +68,7 @@ void WriteFileDefaults(HostNode* file) {
   std::string relativePath = path ? path : "";
   int fileType = ClassifyFile(relativePath);
   SetAttributeInt(copy, "FileType", fileType);
-  if (HasObjectFile(fileType)) SetAttribute(copy, "Output", ObjectNameOf(relativePath).c_str());
+  if (IsSourceFileType(fileType)) SetAttribute(copy, "Output", ObjectNameOf(relativePath).c_str());
   SetAttributeInt(copy, "ro", 0);
   SetAttributeInt(copy, "rw", 0);
   SetAttributeInt(copy, "bss", 0);

@@ -11,6 +11,13 @@ namespace zrt {
 // (also without extension), 10 library, 11 object, 12 text.
 int ClassifyFile(const std::string& path);
 
+// True for the FileTypes that are compiled or assembled into an object: 1, 2 and 3.
+bool IsSourceFileType(int fileType);
+
+// The settings section a source of fileType is compiled with: "ZRT_AsmParam" for an
+// assembler source, "ZRT_CParam" for any other.
+const char* SourceSectionName(int fileType);
+
 // Object file name of a source: the text between the last '\' and the last '.' + ".o";
 // "" without a '.'.
 std::string ObjectNameOf(const std::string& path);
