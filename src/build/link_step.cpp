@@ -1,5 +1,7 @@
 #include "src/build/link_step.h"
 
+#include <cstring>
+
 #include "src/build/linker_command_line.h"
 #include "src/build/scatter_file.h"
 #include "src/build/text_format.h"
@@ -68,7 +70,11 @@ int LinkStep(int errors, int warnings, const std::string& linkList, char* buffer
   if (outType == kLibrary) command = ArchiveCommand(base, linkList);
 
   // Only OutType 1 and 2 make a command; nothing is run for any other.
-  RunTool(command, GetProjectDirectory(), buffer, size, kLinkRunFailedLine);
+  if (command.empty()) {
+    std::memset(buffer, 0, static_cast<size_t>(size));
+  } else {
+    RunTool(command, GetProjectDirectory(), buffer, size, kLinkRunFailedLine);
+  }
   int linkWarnings = 0;
   int linkErrors = ParseToolOutput(buffer, CapturedLength(buffer, size), kLinkerOutput, &linkWarnings);
   warnings += linkWarnings;

@@ -20,14 +20,12 @@ int CapturedLength(const char* buffer, int size) {
   return end ? static_cast<int>(static_cast<const char*>(end) - buffer) : size;
 }
 
-void RunTool(const std::string& command, const std::string& directory, char* buffer, int size,
+bool RunTool(const std::string& command, const std::string& directory, char* buffer, int size,
              const char* failedLine) {
-  std::memset(buffer, 0, static_cast<size_t>(size));
-  if (command.empty()) return;
   int exitCode = 0;
-  if (host::RunCommand(command.c_str(), directory.c_str(), buffer, size, &exitCode) == 0) {
-    WriteLine(Format(failedLine, exitCode));
-  }
+  if (host::RunCommand(command.c_str(), directory.c_str(), buffer, size, &exitCode) != 0) return true;
+  WriteLine(Format(failedLine, exitCode));
+  return false;
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }

@@ -22,9 +22,10 @@ char* BuildBuffer();
 // The length of the text captured in buffer: up to its first NUL, at most size.
 int CapturedLength(const char* buffer, int size);
 
-// Runs command through the host in directory, capturing into buffer (zero-filled first);
-// a failed run writes failedLine with the exit code. An empty command is not run.
-void RunTool(const std::string& command, const std::string& directory, char* buffer, int size,
+// Runs command through the host in directory, capturing into buffer (which the host call
+// zero-fills first); a failed run writes failedLine with the exit code. Answers false when
+// the host could not run the command.
+bool RunTool(const std::string& command, const std::string& directory, char* buffer, int size,
              const char* failedLine);
 
 // text in double quotes.

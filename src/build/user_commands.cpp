@@ -6,7 +6,6 @@
 #include "src/build/text_format.h"
 #include "src/build/tool_run.h"
 #include "src/config/section_values.h"
-#include "src/plugin/host_callbacks.h"
 #include "src/plugin/host_node.h"
 #include "src/plugin/project_context.h"
 
@@ -17,12 +16,8 @@ void RunUserCommand(int number, const UserCommand& command) {
   if (command.enabled != 1) return;
   WriteLine(Format("User Command #%d:%s\r\n", number, command.command.c_str()));
   std::vector<char> output(kUserCommandBufferSize, '\0');
-  int exitCode = 0;
-  if (host::RunCommand(command.command.c_str(), GetProjectDirectory().c_str(), output.data(), kUserCommandBufferSize,
-                       &exitCode) != 0) {
+  if (RunTool(command.command, GetProjectDirectory(), output.data(), kUserCommandBufferSize, kRunFailedLine)) {
     WriteLine(std::string(output.data(), static_cast<size_t>(CapturedLength(output.data(), kUserCommandBufferSize))));
-  } else {
-    WriteLine(Format(kRunFailedLine, exitCode));
   }
 }
 
