@@ -3,28 +3,16 @@
 # on an up-to-date project of 10,000 C files with 5 header dependencies each, against
 # `ninja -n` on the same files and edges. Prints the medians of ZRT_BENCH_REPETITIONS runs
 # (default 5), the ratio plugin/ninja and the peak memory of both sides.
-#   ZRT_BENCH_BUILD_DIR  build folder (default build/linux-release)
+#   (build folder and repetitions: see scripts/bench-run.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${ZRT_BENCH_BUILD_DIR:-build/linux-release}
-repetitions=${ZRT_BENCH_REPETITIONS:-5}
+source scripts/bench-run.sh
 
 command -v ninja >/dev/null || { echo "bench-build: ninja is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-cmake --preset linux-release -B "$build" >/dev/null
-cmake --build "$build" -j"${ZRT_JOBS:-2}" --target build_decision_bench
-json=$(mktemp)
-trap 'rm -f "$json"' EXIT
-"$build/bench/build_decision_bench" \
-  --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-  --benchmark_out="$json" --benchmark_out_format=json
+run_benchmark build_decision_bench
 
-python3 - "$json" <<'PY'
-import json, sys
-runs = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
-def find(prefix):
-    return next(b for name, b in runs.items() if name.startswith(prefix))
+report <<'PY'
 plugin, ninja = find("BM_UpToDate_Plugin"), find("BM_UpToDate_Ninja")
-print()
 print(f"Up-to-date decision, 10,000 C files x 5 headers: plugin {plugin['real_time']:.1f} ms, ninja {ninja['real_time']:.1f} ms;"
       f" plugin/ninja {plugin['real_time'] / ninja['real_time']:.2f}")
 print(f"  ninja: manifest parse {ninja['manifest_parse_ms']:.1f} ms, log load {ninja['log_load_ms']:.1f} ms,"

@@ -3,26 +3,14 @@
 # full walk against pugixml and libxml2 on a generated 64 MiB project and on the corpus,
 # and the peak heap of each parser for the 64 MiB document. Prints the medians of
 # ZRT_BENCH_REPETITIONS runs (default 5) with MB/s and the ratios.
-#   ZRT_BENCH_BUILD_DIR  build folder (default build/linux-release)
+#   (build folder and repetitions: see scripts/bench-run.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${ZRT_BENCH_BUILD_DIR:-build/linux-release}
-repetitions=${ZRT_BENCH_REPETITIONS:-5}
+source scripts/bench-run.sh
 
-cmake --preset linux-release -B "$build" >/dev/null
-cmake --build "$build" -j"${ZRT_JOBS:-2}" --target xml_document_bench
-json=$(mktemp)
-trap 'rm -f "$json"' EXIT
-ZRT_CORPUS_DIR=${ZRT_CORPUS_DIR:-$(pwd)/../shared/corpus} "$build/bench/xml_document_bench" \
-  --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-  --benchmark_out="$json" --benchmark_out_format=json
+run_benchmark xml_document_bench ZRT_CORPUS_DIR="${ZRT_CORPUS_DIR:-$(pwd)/../shared/corpus}"
 
-python3 - "$json" <<'PY'
-import json, sys
-runs = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
-def find(prefix):
-    return next(b for name, b in runs.items() if name.startswith(prefix))
-print()
+report <<'PY'
 for case in ("OnGenerated", "OnCorpus"):
     speed = {p: find(f"{case}/{p}")["bytes_per_second"] / 1e6 for p in ("Ours", "Pugixml", "Libxml2")}
     print(f"{case}: ours {speed['Ours']:.0f} MB/s, pugixml {speed['Pugixml']:.0f} MB/s, libxml2 {speed['Libxml2']:.0f} MB/s;"
