@@ -62,12 +62,6 @@ class BuildProjectTest : public ::testing::Test {
     }
     return nullptr;
   }
-  HostNode* Section(HostNode* node, const std::string& name) {
-    for (HostNode* child : ChildrenOf(node)) {
-      if (NameOf(child) == name) return child;
-    }
-    return nullptr;
-  }
   bool Exists(const std::string& relative) { return TestHost::Exists(host_.directory() + relative.substr(1)); }
   // Makes a file look changed after the last build.
   void Touch(const std::string& relative) {
@@ -98,15 +92,6 @@ class BuildProjectTest : public ::testing::Test {
   }
   bool Wrote(const std::string& line) const {
     return std::find(host_.output.begin(), host_.output.end(), line) != host_.output.end();
-  }
-  std::vector<std::string> Dependencies(const char* source) {
-    std::vector<std::string> entries;
-    char entry[260];
-    for (int more = host_.Table().NextDependency(source, entry, sizeof entry, 1); more;
-         more = host_.Table().NextDependency(source, entry, sizeof entry, 0)) {
-      entries.push_back(entry);
-    }
-    return entries;
   }
 
   TestHost host_;
@@ -207,7 +192,7 @@ TEST_F(BuildProjectTest, LibrariesAndObjectsAreLinkedByTheirPaths) {
 
 TEST_F(BuildProjectTest, UserCommandsRunBeforeAndAfter) {
   std::string armar = ToolDirectory() + "\\armar.exe --vsn";
-  HostNode* user = Section(target_, "ZRT_User");
+  HostNode* user = ChildNamed(target_, "ZRT_User");
   SetValue(user, "BfB", "1,(" + armar + ")#0,(ignored)");
   SetValue(user, "BfC", "0,()#1,(" + armar + ")");
   SetValue(user, "AfB", "1,(" + armar + ")#1,(" + ToolDirectory() + "\\missing.exe)");
@@ -234,11 +219,11 @@ TEST_F(BuildProjectTest, CompileErrorsStopTheLink) {
 }
 
 TEST_F(BuildProjectTest, LinkErrorsAreSummarised) {
-  HostNode* linker = Section(target_, "ZRT_Linker");
+  HostNode* linker = ChildNamed(target_, "ZRT_Linker");
   SetValue(linker, "UseDef", "0");
   SetValue(linker, "Sct", ".\\bad.sct");
   TestHost::MakeFile(host_.directory() + "\\bad.sct", "LR_IROM1 0x0 {\n");
-  SetValue(Section(target_, "ZRT_Output"), "OutHex", "1");
+  SetValue(ChildNamed(target_, "ZRT_Output"), "OutHex", "1");
   EXPECT_EQ(Build(), 0);
   EXPECT_EQ(Runs().back(), "armlink.exe \".\\Target\\proj.axf\"");
   EXPECT_EQ(host_.output.back().rfind(".\\Target\\proj.axf not create - ", 0), 0u) << host_.output.back();
@@ -246,7 +231,7 @@ TEST_F(BuildProjectTest, LinkErrorsAreSummarised) {
 }
 
 TEST_F(BuildProjectTest, HexAndBinConversion) {
-  HostNode* output = Section(target_, "ZRT_Output");
+  HostNode* output = ChildNamed(target_, "ZRT_Output");
   SetValue(output, "OutHex", "1");
   EXPECT_EQ(Build(), 1);
   EXPECT_EQ(Runs().back(), "FromELF.exe \".\\Target\\proj.hex\"");
@@ -276,7 +261,7 @@ TEST_F(BuildProjectTest, MissingFromElfIsReportedAndStillRun) {
   TestHost::MakeFile(host.directory() + "\\main.c", "int main(void) { return 0; }\n");
   host.CreateFile(host.files(), ".\\main.c");
   host.Table().ProjectOpened(host.project(), "Target");
-  SetValue(Section(target, "ZRT_Output"), "OutHex", "1");
+  SetValue(ChildNamed(target, "ZRT_Output"), "OutHex", "1");
   EXPECT_EQ(host.Table().BuildProject(0), 0);
   EXPECT_EQ(host.MessageBoxTexts(), std::vector<std::string>{"没有找到可以使用的FromELF工具，不能产生HEX文件!"});
   EXPECT_EQ(host.commands.back().commandLine.rfind(tools + "\\FromELF.exe \".\\Target\\proj.axf\"", 0), 0u);
@@ -284,7 +269,7 @@ TEST_F(BuildProjectTest, MissingFromElfIsReportedAndStillRun) {
 }
 
 TEST_F(BuildProjectTest, LibraryOutput) {
-  SetValue(Section(target_, "ZRT_Output"), "OutType", "2");
+  SetValue(ChildNamed(target_, "ZRT_Output"), "OutType", "2");
   EXPECT_EQ(Build(), 1);
   EXPECT_EQ(Runs().back(), "armar.exe \".\\Target\\startup.o\"");
   EXPECT_TRUE(Wrote("Creating Library...\r\n"));
@@ -320,13 +305,13 @@ TEST_F(BuildProjectTest, CompileFileCompilesOneSourceAndRefusesHeaders) {
 }
 
 TEST_F(BuildProjectTest, DependenciesComeFromTheCompilersFile) {
-  EXPECT_TRUE(Dependencies(".\\src\\main.c").empty());  // not compiled yet
+  EXPECT_TRUE(host_.Dependencies(".\\src\\main.c").empty());  // not compiled yet
   ASSERT_EQ(Build(), 1);
-  std::vector<std::string> main = Dependencies("C:\\elsewhere\\main.c");
+  std::vector<std::string> main = host_.Dependencies("C:\\elsewhere\\main.c");
   ASSERT_EQ(main.size(), 1u);
   EXPECT_NE(main[0].find("defs.h"), std::string::npos) << main[0];
-  EXPECT_TRUE(Dependencies("util.c").empty());
-  EXPECT_TRUE(Dependencies("nothing.c").empty());
+  EXPECT_TRUE(host_.Dependencies("util.c").empty());
+  EXPECT_TRUE(host_.Dependencies("nothing.c").empty());
   char entry[260];
   EXPECT_EQ(host_.Table().NextDependency("main.c", entry, sizeof entry, 0), 0);  // no enumeration open
 }
@@ -334,7 +319,7 @@ TEST_F(BuildProjectTest, DependenciesComeFromTheCompilersFile) {
 TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {
   char entry[260];
   EXPECT_EQ(host_.Table().NextIncludePath(entry, sizeof entry, 0), 0);  // before any first call
-  SetValue(Section(target_, "ZRT_CParam"), "Inc", "..\\inc;;.\\h");
+  SetValue(ChildNamed(target_, "ZRT_CParam"), "Inc", "..\\inc;;.\\h");
   std::vector<std::string> paths;
   for (int more = host_.Table().NextIncludePath(entry, sizeof entry, 1); more;
        more = host_.Table().NextIncludePath(entry, sizeof entry, 0)) {
@@ -347,7 +332,7 @@ TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {
 }
 
 TEST_F(BuildProjectTest, CleanDeletesObjectsAndImageOnly) {
-  SetValue(Section(target_, "ZRT_Output"), "OutHex", "1");
+  SetValue(ChildNamed(target_, "ZRT_Output"), "OutHex", "1");
   ASSERT_EQ(Build(), 1);
   host_.Table().CleanOutputs();
   for (const char* gone : {".\\Target\\main.o", ".\\Target\\util.o", ".\\Target\\startup.o", ".\\Target\\proj.axf"}) {

@@ -205,11 +205,19 @@ void TestHost::MakeFile(const std::string& path, const std::string& content) {
 
 bool TestHost::Exists(const std::string& path) { return fs::exists(NativePath(path)); }
 
-void TestHost::RecordDependencies(HostNode* file) {
+std::vector<std::string> TestHost::Dependencies(const std::string& sourcePath) {
+  std::vector<std::string> entries;
   char entry[260];
+  for (int more = table_->NextDependency(sourcePath.c_str(), entry, sizeof entry, 1); more;
+       more = table_->NextDependency(sourcePath.c_str(), entry, sizeof entry, 0)) {
+    entries.push_back(entry);
+  }
+  return entries;
+}
+
+void TestHost::RecordDependencies(HostNode* file) {
   const char* source = Value(file, "RelativePath");
-  for (int more = table_->NextDependency(source, entry, sizeof entry, 1); more;
-       more = table_->NextDependency(source, entry, sizeof entry, 0)) {
+  for (const std::string& entry : Dependencies(source ? source : "")) {
     AddChild(file, "Dependency", {{"RelativePath", entry}});
   }
 }

@@ -64,8 +64,10 @@ class TestHost {
   // True when a file or folder exists at the '\' separated path.
   static bool Exists(const std::string& path);
 
-  // What the IDE does after compiling file: reads its dependencies through NextDependency
-  // and records each as a child "Dependency" carrying the path as RelativePath.
+  // The dependencies NextDependency gives for sourcePath, in order.
+  std::vector<std::string> Dependencies(const std::string& sourcePath);
+  // What the IDE does after compiling file: records each of its dependencies as a child
+  // "Dependency" carrying the path as RelativePath.
   void RecordDependencies(HostNode* file);
 
   // Scripted message-box answers ("yes,no,..."), and the texts shown so far.
