@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,18 +14,6 @@
 
 namespace zrt {
 namespace {
-
-// Serves dependency files from memory.
-class DependencyFiles : public testing::FakeFileSystem {
- public:
-  bool ReadFile(const std::string& path, std::string* content) override {
-    auto it = contents.find(path);
-    if (it == contents.end()) return false;
-    *content = it->second;
-    return true;
-  }
-  std::map<std::string, std::string> contents;
-};
 
 class DependencyReaderTest : public ::testing::Test {
  protected:
@@ -54,7 +41,7 @@ class DependencyReaderTest : public ::testing::Test {
     return entries;
   }
 
-  DependencyFiles files_;
+  testing::FakeFileSystem files_;
   HostNode* files_node_;
 };
 

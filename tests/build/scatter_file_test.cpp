@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,16 +17,6 @@ namespace {
 using testhost::AddChild;
 using testhost::AttributeList;
 using testhost::SetValue;
-
-// Keeps what was written, by path.
-class ContentFileSystem : public testing::FakeFileSystem {
- public:
-  bool WriteFile(const std::string& path, const std::string& content) override {
-    contents[path] = content;
-    return true;
-  }
-  std::map<std::string, std::string> contents;
-};
 
 void ZRT_CDECL CommitAttributes(HostNode* target, HostNode* copy) { testhost::CopyAttributes(target, copy); }
 
@@ -187,7 +176,7 @@ class ScatterFileTest : public ::testing::TestWithParam<ScatterCase> {
     return it == fs_.contents.end() ? "(not written)" : it->second;
   }
 
-  ContentFileSystem fs_;
+  testing::FakeFileSystem fs_;
   HostNode* project_;
   HostNode* configuration_;
   HostNode* linker_;

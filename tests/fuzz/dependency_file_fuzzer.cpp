@@ -13,19 +13,6 @@
 
 namespace {
 
-// Answers every read with the fuzzer's input.
-class InputFileSystem : public zrt::testing::FakeFileSystem {
- public:
-  explicit InputFileSystem(std::string input) : input_(std::move(input)) {}
-  bool ReadFile(const std::string&, std::string* content) override {
-    *content = input_;
-    return true;
-  }
-
- private:
-  std::string input_;
-};
-
 void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
@@ -35,7 +22,8 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   unsigned bufferSize = data[0] % 64;  // 0 to 63 bytes, so long entries get cut
-  InputFileSystem files(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+  zrt::testing::FakeFileSystem files;
+  files.contents[".\\Target\\main.d"] = std::string(reinterpret_cast<const char*>(data) + 1, size - 1);
   zrt::Context() = zrt::ProjectContext{};
   zrt::Context().fileSystem = &files;
   zrt::Context().currentConfigurationName = "Target";

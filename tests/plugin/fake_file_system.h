@@ -1,4 +1,5 @@
-// An in-memory file system with a settable clock that records what was looked at.
+// An in-memory file system with a settable clock that records what was looked at and
+// keeps what was written.
 #pragma once
 
 #include <map>
@@ -13,12 +14,17 @@ class FakeFileSystem : public platform::FileSystem {
  public:
   // Creates or touches a file at the current time.
   void Touch(const std::string& path) { files_[path] = now_; }
-  void Remove(const std::string& path) { files_.erase(path); }
+  void Remove(const std::string& path) {
+    files_.erase(path);
+    contents.erase(path);
+  }
   // Advances the clock by whole seconds.
   void Tick(int seconds = 1) { now_ += seconds; }
 
   std::vector<std::string> statted;
   std::vector<std::string> madeDirectories;
+  // The text of each file written (or given by a test), by path; only these can be read.
+  std::map<std::string, std::string> contents;
 
   bool Exists(const std::string& path) override { return Stat(path) >= 0 || directories_.count(path); }
   bool IsDirectory(const std::string& path) override { return directories_.count(path) != 0; }
@@ -31,10 +37,19 @@ class FakeFileSystem : public platform::FileSystem {
     return true;
   }
   bool CopyFile(const std::string&, const std::string&, bool) override { return false; }
-  bool DeleteFile(const std::string& path) override { return files_.erase(path) != 0; }
-  bool ReadFile(const std::string&, std::string*) override { return false; }
-  bool WriteFile(const std::string& path, const std::string&) override {
+  bool DeleteFile(const std::string& path) override {
+    contents.erase(path);
+    return files_.erase(path) != 0;
+  }
+  bool ReadFile(const std::string& path, std::string* content) override {
+    auto it = contents.find(path);
+    if (it == contents.end()) return false;
+    *content = it->second;
+    return true;
+  }
+  bool WriteFile(const std::string& path, const std::string& content) override {
     Touch(path);
+    contents[path] = content;
     return true;
   }
   std::string FullPath(const std::string& path) override { return path; }
