@@ -9,7 +9,7 @@
 
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
-#include "src/plugin/preference_abi.h"
+#include "src/core/preference_abi.h"
 
 #if defined(_WIN32)
 #define ZRT_EXPORT __declspec(dllexport)

@@ -4,7 +4,7 @@
 #include "src/build/dependency_reader.h"
 #include "src/build/include_paths.h"
 #include "src/build/single_file.h"
-#include "src/plugin/boundary.h"
+#include "src/core/boundary.h"
 
 namespace zrt::entries {
 

@@ -1,7 +1,7 @@
 // The build entries of the interface table. Each catches everything at the boundary.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt::entries {
 

@@ -8,8 +8,8 @@
 #include "src/build/tool_run.h"
 #include "src/build/user_commands.h"
 #include "src/config/section_chain.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

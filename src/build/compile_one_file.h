@@ -1,7 +1,7 @@
 // Compiling or assembling one source file with the settings that apply to it.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

@@ -4,9 +4,9 @@
 #include "src/config/device_description.h"
 #include "src/config/section_chain.h"
 #include "src/config/section_keys.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

@@ -6,8 +6,8 @@
 #include "src/build/compiler_command_line.h"
 #include "src/build/text_copy.h"
 #include "src/config/value_scanner.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "src/build/text_copy.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/tool_chain.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
+#include "src/core/tool_chain.h"
 
 namespace zrt {
 namespace {

@@ -5,8 +5,8 @@
 #include "src/config/device_description.h"
 #include "src/config/section_keys.h"
 #include "src/config/section_values.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

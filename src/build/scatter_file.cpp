@@ -3,8 +3,8 @@
 #include "src/build/text_format.h"
 #include "src/config/device_settings.h"
 #include "src/config/memory_areas.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

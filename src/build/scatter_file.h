@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

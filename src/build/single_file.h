@@ -2,7 +2,7 @@
 // compiling the picked file, and deleting the objects and the image.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "src/build/text_format.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "platform/message_box.h"
 #include "src/build/text_format.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 

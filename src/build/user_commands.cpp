@@ -6,8 +6,8 @@
 #include "src/build/text_format.h"
 #include "src/build/tool_run.h"
 #include "src/config/section_values.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

@@ -2,7 +2,7 @@
 // or assembly ("BfC") and after a successful link ("AfB").
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

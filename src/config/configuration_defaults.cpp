@@ -1,7 +1,7 @@
 #include "src/config/configuration_defaults.h"
 
 #include "src/config/section_keys.h"
-#include "src/plugin/host_callbacks.h"
+#include "src/core/host_callbacks.h"
 
 namespace zrt {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "src/config/section_records.h"
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

@@ -4,11 +4,11 @@
 
 #include "src/config/device_description.h"
 #include "src/config/memory_areas.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
-#include "src/plugin/tool_chain.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
+#include "src/core/tool_chain.h"
 
 namespace zrt {
 namespace {

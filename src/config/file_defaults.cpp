@@ -3,9 +3,9 @@
 #include <cctype>
 
 #include "src/config/section_chain.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "src/config/section_values.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_node.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

@@ -5,7 +5,7 @@
 #include "src/config/device_description.h"
 #include "src/config/memory_areas.h"
 #include "src/config/section_table.h"
-#include "src/plugin/project_context.h"
+#include "src/core/project_context.h"
 
 namespace zrt {
 namespace {

@@ -11,9 +11,9 @@
 #include <variant>
 
 #include "src/config/section_values.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/host_node.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt::section_table {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "src/config/value_scanner.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

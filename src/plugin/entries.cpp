@@ -6,11 +6,12 @@
 #include "src/config/configuration_defaults.h"
 #include "src/config/file_defaults.h"
 #include "src/device/startup_file.h"
-#include "src/plugin/boundary.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/host_node.h"
+#include "src/core/boundary.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/host_node.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
 #include "src/plugin/initialize.h"
-#include "src/plugin/project_context.h"
 
 namespace zrt::entries {
 namespace {

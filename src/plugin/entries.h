@@ -2,7 +2,7 @@
 // everything at the boundary.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt::entries {
 

@@ -1,5 +1,6 @@
 // The library's one export.
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
+#include "src/core/interface_table.h"
 #include "src/plugin/plugin_interface.h"
 
 #if defined(_WIN32)

@@ -4,9 +4,9 @@
 
 #include "src/config/device_description.h"
 #include "src/device/startup_file.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
-#include "src/plugin/tool_chain.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
+#include "src/core/tool_chain.h"
 
 namespace zrt {
 namespace {
@@ -101,11 +101,6 @@ int DiscoverToolChain(ProjectContext& context, const HostInfo& info) {
 }
 
 }  // namespace
-
-HostInfo& HostInfoCopy() {
-  static HostInfo copy{};
-  return copy;
-}
 
 int InitializeContext(const HostInfo& info) {
   ProjectContext& context = Context();

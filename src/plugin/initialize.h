@@ -1,12 +1,9 @@
 // Initialisation of the project context from the host's HostInfo.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
-
-// The HostInfo words as the host passed them to Initialize; all null before that.
-HostInfo& HostInfoCopy();
 
 // Records the project identity and the device data of info, then looks for the tool
 // chain. 1 when discovery ran to its end; 0 when it was skipped (no host structure) or

@@ -1,6 +1,7 @@
 #include "src/plugin/plugin_interface.h"
 
 #include "src/build/build_entries.h"
+#include "src/core/interface_table.h"
 #include "src/plugin/entries.h"
 
 namespace zrt {
@@ -15,16 +16,6 @@ void ZRT_CDECL AccessorNotAvailable(const char*) {}
 constexpr int kAccessorCount = 3;
 
 }  // namespace
-
-PluginInterface& Interface() {
-  static PluginInterface table{};
-  return table;
-}
-
-DebuggerAccessorTable& AccessorTable() {
-  static DebuggerAccessorTable record{};
-  return record;
-}
 
 void FillPluginSlots() {
   PluginInterface& table = Interface();

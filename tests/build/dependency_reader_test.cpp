@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "src/plugin/project_context.h"
+#include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
-#include "tests/plugin/fake_file_system.h"
+#include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {

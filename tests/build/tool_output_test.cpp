@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "src/plugin/plugin_interface.h"
-#include "src/plugin/project_context.h"
-#include "tests/plugin/fake_file_system.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
+#include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {

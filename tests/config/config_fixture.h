@@ -8,8 +8,8 @@
 #include <string>
 
 #include "src/config/device_settings.h"
-#include "src/plugin/plugin_interface.h"
-#include "src/plugin/project_context.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
 
 namespace zrt {

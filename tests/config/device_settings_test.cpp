@@ -1,7 +1,7 @@
 #include "src/config/device_settings.h"
 
 #include "src/config/device_description.h"
-#include "src/plugin/host_node.h"
+#include "src/core/host_node.h"
 #include "tests/config/config_fixture.h"
 
 namespace zrt {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "src/plugin/project_context.h"
-#include "tests/plugin/fake_file_system.h"
+#include "src/core/project_context.h"
+#include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {

@@ -10,10 +10,10 @@
 #include "src/build/linker_command_line.h"
 #include "src/build/scatter_file.h"
 #include "src/config/section_chain.h"
-#include "src/plugin/plugin_interface.h"
-#include "src/plugin/project_context.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
-#include "tests/plugin/fake_file_system.h"
+#include "tests/core/fake_file_system.h"
 
 namespace {
 

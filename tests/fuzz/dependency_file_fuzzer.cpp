@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "src/build/dependency_reader.h"
-#include "src/plugin/project_context.h"
+#include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
-#include "tests/plugin/fake_file_system.h"
+#include "tests/core/fake_file_system.h"
 
 namespace {
 

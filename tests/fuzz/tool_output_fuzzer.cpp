@@ -4,8 +4,8 @@
 #include <string>
 
 #include "src/build/tool_output.h"
-#include "src/plugin/plugin_interface.h"
-#include "src/plugin/project_context.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt::testhost {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/dynamic_library.h"
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 #include "tests/host/host_tree.h"
 
 namespace zrt::testhost {

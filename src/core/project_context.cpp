@@ -1,11 +1,11 @@
-#include "src/plugin/project_context.h"
+#include "src/core/project_context.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/host_node.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/host_node.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

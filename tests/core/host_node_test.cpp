@@ -1,8 +1,8 @@
-#include "src/plugin/host_node.h"
+#include "src/core/host_node.h"
 
 #include <gtest/gtest.h>
 
-#include "src/plugin/plugin_interface.h"
+#include "src/core/interface_table.h"
 #include "tests/host/host_tree.h"
 
 namespace zrt {

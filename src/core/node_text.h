@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

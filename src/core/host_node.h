@@ -2,7 +2,7 @@
 // answers null, 0 or does nothing.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

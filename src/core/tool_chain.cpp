@@ -1,14 +1,14 @@
-#include "src/plugin/tool_chain.h"
+#include "src/core/tool_chain.h"
 
 #include <algorithm>
 
 #include "platform/dynamic_library.h"
 #include "platform/registry.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/initialize.h"
-#include "src/plugin/preference_abi.h"
-#include "src/plugin/project_context.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/interface_table.h"
+#include "src/core/preference_abi.h"
+#include "src/core/project_context.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

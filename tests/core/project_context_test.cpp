@@ -1,10 +1,10 @@
-#include "src/plugin/project_context.h"
+#include "src/core/project_context.h"
 
 #include <gtest/gtest.h>
 
-#include "src/plugin/plugin_interface.h"
+#include "src/core/interface_table.h"
 #include "tests/host/host_tree.h"
-#include "tests/plugin/fake_file_system.h"
+#include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {

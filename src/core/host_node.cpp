@@ -1,4 +1,4 @@
-#include "src/plugin/host_node.h"
+#include "src/core/host_node.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,9 +6,9 @@
 #include <new>
 
 #include "platform/heap.h"
-#include "src/plugin/host_callbacks.h"
-#include "src/plugin/node_text.h"
-#include "src/plugin/text_utilities.h"
+#include "src/core/host_callbacks.h"
+#include "src/core/node_text.h"
+#include "src/core/text_utilities.h"
 
 namespace zrt {
 namespace {

@@ -1,4 +1,4 @@
-#include "src/plugin/tool_chain.h"
+#include "src/core/tool_chain.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include "platform/environment.h"
 #include "platform/registry.h"
+#include "src/core/interface_table.h"
+#include "src/core/project_context.h"
 #include "src/plugin/initialize.h"
-#include "src/plugin/plugin_interface.h"
-#include "src/plugin/project_context.h"
 #include "tests/host/test_host.h"
 
 namespace zrt {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt {
 

@@ -1,8 +1,8 @@
-#include "src/plugin/host_callbacks.h"
+#include "src/core/host_callbacks.h"
 
 #include <cstring>
 
-#include "src/plugin/plugin_interface.h"
+#include "src/core/interface_table.h"
 
 namespace zrt::host {
 

@@ -1,4 +1,4 @@
-#include "src/plugin/node_text.h"
+#include "src/core/node_text.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // null or 0).
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 namespace zrt::host {
 

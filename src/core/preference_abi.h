@@ -3,7 +3,7 @@
 // function queries one key of it. Shared by the plug-in and the stand-in library.
 #pragma once
 
-#include "src/plugin/abi.h"
+#include "src/core/abi.h"
 
 extern "C" {
 

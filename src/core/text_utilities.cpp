@@ -1,4 +1,4 @@
-#include "src/plugin/text_utilities.h"
+#include "src/core/text_utilities.h"
 
 #include <cctype>
 #include <climits>
