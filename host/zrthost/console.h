@@ -10,8 +10,8 @@ namespace zrt::zrthost {
 bool OutputIsTerminal();
 // The terminal's width in columns; 80 when unknown.
 int TerminalColumns();
-// An ANSI (GBK) text in the encoding the terminal shows: UTF-8 on POSIX, the console's
-// own ANSI code page on Windows.
+// An ANSI (GBK) text in the encoding the terminal shows: UTF-8 with "\n" line ends on
+// POSIX, the console's own ANSI code page on Windows.
 std::string TerminalText(const std::string& ansi);
 
 // From now on Ctrl-C only records the request (a second one ends the program at once).

@@ -27,7 +27,15 @@ int TerminalColumns() {
   return ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
-std::string TerminalText(const std::string& ansi) { return platform::AnsiToUtf8(ansi); }
+std::string TerminalText(const std::string& ansi) {
+  std::string text = platform::AnsiToUtf8(ansi);
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+  }
+  return out;
+}
 
 void CatchInterrupts() {
   struct sigaction action {};

@@ -62,7 +62,7 @@ HostNode* LoadProjectFile(const std::string& path, std::string* error) {
   }
   pugi::xml_node root = document.document_element();
   if (std::string(root.name()) != kProjectElement) {
-    *error = Located(path, content, root.offset_debug(),
+    *error = Located(path, content, root.offset_debug() - 1,
                      root ? "not a project file: the root element is <" + std::string(root.name()) + ">, not <" +
                                 kProjectElement + ">"
                           : "not a project file: no root element");
