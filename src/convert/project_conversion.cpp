@@ -142,7 +142,7 @@ bool ProjectConversion::WriteFile(HostNode* parent, const ProjectItem& file) {
   HostNode* node = host::CreateChildNode(parent, "File", nullptr);
   if (node == nullptr) return false;
   Commit(node, [&](HostNode* copy) { SetAttribute(copy, "RelativePath", file.name.c_str()); });
-  WriteFileDefaults(node);
+  WriteFileKeys(node);
   Commit(node, [&](HostNode* copy) {
     if (!file.excluded.empty()) SetAttribute(copy, "nobuild", JoinList(file.excluded).c_str());
     const std::pair<const char*, int> placements[] = {{"ro", file.ro}, {"bss", file.bss}, {"rw", file.rw}};
@@ -183,10 +183,7 @@ const char* ConvertProject(HostNode* project, const char* path) {
   context.projectPath = path;
   context.projectName = ProjectNameOf(path);
   ProjectConversion conversion(project, context, MakeProjectReader(path, &context));
-  bool converted = conversion.Run();
-  // The file list is collected when the project is opened.
-  context.files.clear();
-  if (!converted) {
+  if (!conversion.Run()) {
     platform::ShowMessageBox(kCannotConvert, "", platform::MessageButtons::kOk, platform::MessageIcon::kWarning);
     return nullptr;
   }
