@@ -55,11 +55,7 @@ const std::string& ProjectPath(int files) {
   return paths[files] = path;
 }
 
-void SetCounters(benchmark::State& state, int files) {
-  state.counters["files"] = files;
-  state.counters["us_per_file"] = benchmark::Counter(static_cast<double>(files) * state.iterations(),
-                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+void SetCounters(benchmark::State& state, int files) { state.counters["files"] = files; }
 
 void BM_Convert(benchmark::State& state) {
   int files = static_cast<int>(state.range(0));
