@@ -4,10 +4,9 @@
 // cost per file shows how each step grows.
 #include <benchmark/benchmark.h>
 
-#include <pugixml.hpp>
-
 #include <map>
 #include <memory>
+#include <pugixml.hpp>
 #include <string>
 
 #include "src/convert/xml_document.h"
@@ -22,13 +21,16 @@ constexpr int kTargets = 3;
 constexpr int kFilesPerGroup = 100;
 
 std::string GeneratedProject(int files) {
-  std::string groupOption = Element("GroupOption", Element("GroupArmAds", zrt::testing::Cads("2") + zrt::testing::Aads()));
-  std::string fileOption = Element("FileOption", zrt::testing::Excluded() + Element("FileArmAds", zrt::testing::Cads("3")));
+  std::string groupOption =
+      Element("GroupOption", Element("GroupArmAds", zrt::testing::Cads("2") + zrt::testing::Aads()));
+  std::string fileOption =
+      Element("FileOption", zrt::testing::Excluded() + Element("FileArmAds", zrt::testing::Cads("3")));
   std::string groups;
   for (int g = 0; g * kFilesPerGroup < files; ++g) {
     std::vector<std::pair<std::string, std::string>> list;
     for (int f = g * kFilesPerGroup; f < files && f < (g + 1) * kFilesPerGroup; ++f) {
-      list.push_back({"..\\src\\group" + std::to_string(g) + "\\file" + std::to_string(f) + ".c", f % 10 ? "" : fileOption});
+      list.push_back(
+          {"..\\src\\group" + std::to_string(g) + "\\file" + std::to_string(f) + ".c", f % 10 ? "" : fileOption});
     }
     groups += zrt::testing::XmlGroup("Group " + std::to_string(g), list, groupOption);
   }

@@ -1,6 +1,7 @@
 #include "src/convert/uv2_options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "src/config/memory_areas.h"
@@ -55,6 +56,7 @@ const AreaBits kAreaBits[] = {
     {kF8, 0x40, kF3, 0x10}, {kF8, 0x80, kF3, 0x20},                          // IRAM 1-2
 };
 constexpr int kAreaCount = 10;
+constexpr int kFirstXrom = 0, kFirstIrom = 3, kFirstXram = 5, kFirstIram = 8;
 constexpr int kNumbersPerArea = 9;
 
 int Bit(int value, int mask) { return (value & mask) ? 1 : 0; }
@@ -153,10 +155,10 @@ bool ReadMemoryAreaLines(Uv2Text& text, const int* flags, TargetKeys* target) {
     areas[i] = {Bit(flags[bits.enabledField], bits.enabledBit), LittleEndian(group + 1), LittleEndian(group + 5),
                 Bit(flags[bits.flagField], bits.flagBit)};
   }
-  target->XROM = FormatMemoryAreas(&areas[0], kExternalAreaCount);
-  target->IROM = FormatMemoryAreas(&areas[3], kOnChipAreaCount);
-  target->XRAM = FormatMemoryAreas(&areas[5], kExternalAreaCount);
-  target->IRAM = FormatMemoryAreas(&areas[8], kOnChipAreaCount);
+  target->XROM = FormatMemoryAreas(&areas[kFirstXrom], kExternalAreaCount);
+  target->IROM = FormatMemoryAreas(&areas[kFirstIrom], kOnChipAreaCount);
+  target->XRAM = FormatMemoryAreas(&areas[kFirstXram], kExternalAreaCount);
+  target->IRAM = FormatMemoryAreas(&areas[kFirstIram], kOnChipAreaCount);
   return true;
 }
 
@@ -170,12 +172,22 @@ bool ReadTargetFlags(Uv2Text& text, TargetKeys* target, int* thumb) {
   return ReadMemoryAreaLines(text, f, target);
 }
 
+// A decimal or hexadecimal digit's value; -1 for any other character.
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
 int OptimisationLevel(int c1) {
   if (c1 & 0x10) return 3;
   switch (c1 & 0x0C) {
-    case 0x04: return 0;
-    case 0x08: return 1;
-    default: return 2;
+    case 0x04:
+      return 0;
+    case 0x08:
+      return 1;
+    default:
+      return 2;
   }
 }
 
@@ -194,10 +206,8 @@ uint32_t Uv2Number(const std::string& text) {
   bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
   uint64_t base = hex ? 16 : 10, value = 0;
   for (size_t i = hex ? 2 : 0; i < text.size(); ++i) {
-    char c = text[i];
-    int digit = c >= '0' && c <= '9' ? c - '0' : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (digit < 0) break;
+    int digit = DigitValue(text[i]);
+    if (digit < 0 || static_cast<uint64_t>(digit) >= base) break;
     value = std::min<uint64_t>(value * base + static_cast<uint64_t>(digit), UINT32_MAX);
   }
   return static_cast<uint32_t>(value);

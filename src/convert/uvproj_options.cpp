@@ -53,10 +53,23 @@ std::string UserCommandPair(std::map<std::string, std::string>& children) {
 enum ArmAdsMiscField { kBigEnd, kMos, kUseUlib, kCodeSel, kOptFeed, kArmAdsMiscCount };
 const char* const kArmAdsMiscElements[kArmAdsMiscCount] = {"BigEnd", "mOS", "useUlib", "CodeSel", "OptFeed"};
 
-enum CadsField { kCInterw, kOptim, kOTime, kCSplitLS, kOneElfS, kStrict, kEnumInt, kPlainCh, kCRopi, kCRwpi, kWLevel,
-                 kUThumb, kCadsCount };
-const char* const kCadsElements[kCadsCount] = {"interw", "Optim",  "oTime", "SplitLS", "OneElfS", "Strict",
-                                               "EnumInt", "PlainCh", "Ropi", "Rwpi",    "wLevel",  "uThumb"};
+enum CadsField {
+  kCInterw,
+  kOptim,
+  kOTime,
+  kCSplitLS,
+  kOneElfS,
+  kStrict,
+  kEnumInt,
+  kPlainCh,
+  kCRopi,
+  kCRwpi,
+  kWLevel,
+  kUThumb,
+  kCadsCount
+};
+const char* const kCadsElements[kCadsCount] = {"interw",  "Optim",   "oTime", "SplitLS", "OneElfS", "Strict",
+                                               "EnumInt", "PlainCh", "Ropi",  "Rwpi",    "wLevel",  "uThumb"};
 
 enum AadsField { kAInterw, kARopi, kARwpi, kAThumb, kASplitLS, kSwStkChk, kNoWarn, kAadsCount };
 const char* const kAadsElements[kAadsCount] = {"interw", "Ropi", "Rwpi", "thumb", "SplitLS", "SwStkChk", "NoWarn"};
@@ -64,11 +77,22 @@ const char* const kAadsElements[kAadsCount] = {"interw", "Ropi", "Rwpi", "thumb"
 enum ControlsField { kMiscControls, kDefine, kUndefine, kIncludePath, kControlsCount };
 const char* const kControlsElements[kControlsCount] = {"MiscControls", "Define", "Undefine", "IncludePath"};
 
-enum LdadsField { kUmfTarg, kLRopi, kLRwpi, kNoStLib, kRepFail, kTextRange, kDataRange, kScatterFile, kLMisc,
-                  kDisabledWarnings, kLdadsCount };
-const char* const kLdadsElements[kLdadsCount] = {"umfTarg",          "Ropi",  "Rwpi",  "noStLib",
-                                                 "RepFail",          "TextAddressRange", "DataAddressRange",
-                                                 "ScatterFile",      "Misc",  "DisabledWarnings"};
+enum LdadsField {
+  kUmfTarg,
+  kLRopi,
+  kLRwpi,
+  kNoStLib,
+  kRepFail,
+  kTextRange,
+  kDataRange,
+  kScatterFile,
+  kLMisc,
+  kDisabledWarnings,
+  kLdadsCount
+};
+const char* const kLdadsElements[kLdadsCount] = {
+    "umfTarg",          "Ropi",        "Rwpi", "noStLib",         "RepFail", "TextAddressRange",
+    "DataAddressRange", "ScatterFile", "Misc", "DisabledWarnings"};
 
 // Numbers of the given fields of texts.
 template <size_t N>

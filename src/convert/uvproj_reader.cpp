@@ -57,8 +57,7 @@ bool CUvprojReader::ReadTarget() {
   TargetRecord* record = &records_.back();
   bool first = records_.size() == 1;
   return walk_.Text("TargetName", &record->name) &&
-         walk_.Enter("TargetOption", [&] { return ReadTargetOptions(record); }) &&
-         walk_.Enter("Groups", [&] {
+         walk_.Enter("TargetOption", [&] { return ReadTargetOptions(record); }) && walk_.Enter("Groups", [&] {
            if (!first) return ReadLaterGroups();
            while (walk_.Find("Group")) {
              if (!walk_.EnterFound([&] { return ReadFirstGroup(); })) return false;
@@ -187,8 +186,8 @@ bool CUvprojReader::ReadCurrentTarget() {
     std::string name, mark;
     walk.EnterFound([&] {
       return walk.Text("TargetName", &name) && walk.Enter("TargetOption", [&] {
-               return walk.Enter("OPTFL", [&] { return walk.Text("IsCurrentTarget", &mark); });
-             });
+        return walk.Enter("OPTFL", [&] { return walk.Text("IsCurrentTarget", &mark); });
+      });
     });
     if (mark == "1" && HasTarget(name)) {
       context_->currentConfigurationName = name;

@@ -29,7 +29,8 @@ class ConversionTest : public ::testing::Test {
   }
   std::vector<std::string> Names(const HostNode* node) {
     std::vector<std::string> names;
-    for (HostNode* child : ChildrenOf(node)) names.push_back(NameOf(child) + ":" + (Value(child, "Name") ? Value(child, "Name") : ""));
+    for (HostNode* child : ChildrenOf(node))
+      names.push_back(NameOf(child) + ":" + (Value(child, "Name") ? Value(child, "Name") : ""));
     return names;
   }
 
@@ -80,12 +81,14 @@ TEST_F(ConversionTest, ConfigurationsCarryDeviceValuesAndSixSections) {
   Convert("p.uvproj", XmlProject({XmlTarget()}));
   HostNode* configuration = ChildNamed(ChildNamed(project, "Configurations"), "Configuration");
   const std::pair<const char*, const char*> values[] = {
-      {"Name", "T1"}, {"OPTDBG", "1,-1,1,1,1,0,()"}, {"DEVICE", "STM32"}, {"VENDOR", "ST"},
-      {"CPU", lines[0]}, {"RGF", "REGFILE(x.h)"}, {"SIMDL", "SIM(sarm)"}, {"IROM", "1,0x00000000,0x00010000,1#0,0,0,0"}};
+      {"Name", "T1"},         {"OPTDBG", "1,-1,1,1,1,0,()"},
+      {"DEVICE", "STM32"},    {"VENDOR", "ST"},
+      {"CPU", lines[0]},      {"RGF", "REGFILE(x.h)"},
+      {"SIMDL", "SIM(sarm)"}, {"IROM", "1,0x00000000,0x00010000,1#0,0,0,0"}};
   for (const auto& [key, value] : values) EXPECT_STREQ(Value(configuration, key), value) << key;
   EXPECT_EQ(Value(configuration, "MONDL"), nullptr);
   EXPECT_EQ(Names(configuration), (std::vector<std::string>{"ZRT_Output:", "ZRT_User:", "ZRT_CParam:", "ZRT_AsmParam:",
-                                                             "ZRT_Linker:", "ZRT_Debug:"}));
+                                                            "ZRT_Linker:", "ZRT_Debug:"}));
 }
 
 TEST_F(ConversionTest, ExclusionsAndOverridesOnGroupsAndFiles) {
@@ -113,13 +116,15 @@ TEST_F(ConversionTest, ExclusionsAndOverridesOnGroupsAndFiles) {
 }
 
 TEST_F(ConversionTest, Uv2PlacementsAndFileSections) {
-  std::string body = Uv2TargetBlock(1) + "Options 1,2,1  // File 'main.c'\n PropFld { 68,5,0 }\n ADSCCFLG { 1,2,0,0,0 }\n"
-                                         " ADSCMISC ()\n ADSCDEFN ()\n ADSCINCD ()\nEndOpt\n";
+  std::string body = Uv2TargetBlock(1) +
+                     "Options 1,2,1  // File 'main.c'\n PropFld { 68,5,0 }\n ADSCCFLG { 1,2,0,0,0 }\n"
+                     " ADSCMISC ()\n ADSCDEFN ()\n ADSCINCD ()\nEndOpt\n";
   EXPECT_EQ(Convert("p.Uv2", Uv2Project(body)), "T1");
   std::vector<HostNode*> files = ChildrenOf(ChildrenOf(ChildNamed(project, "Files")).at(1));
   ASSERT_EQ(files.size(), 2u);
   EXPECT_STREQ(Value(files[1], "RelativePath"), ".\\main.c");
-  const std::pair<const char*, const char*> values[] = {{"FileType", "1"}, {"Output", "main.o"}, {"ro", "1"}, {"bss", "5"}, {"rw", "1"}};
+  const std::pair<const char*, const char*> values[] = {
+      {"FileType", "1"}, {"Output", "main.o"}, {"ro", "1"}, {"bss", "5"}, {"rw", "1"}};
   for (const auto& [key, value] : values) EXPECT_STREQ(Value(files[1], key), value) << key;
   EXPECT_EQ(Names(files[1]), std::vector<std::string>{"ZRT_CParam:T1"});
   EXPECT_STREQ(Value(files[0], "ro"), "0") << "placements of 0 keep the file defaults";

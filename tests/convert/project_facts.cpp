@@ -1,10 +1,10 @@
 #include "tests/convert/project_facts.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 
 #include "tests/host/host_tree.h"
 
@@ -43,7 +43,8 @@ const xmlNode* Child(const xmlNode* node, const char* name) {
 std::vector<const xmlNode*> Children(const xmlNode* node, const char* name) {
   std::vector<const xmlNode*> found;
   for (const xmlNode* c = node ? node->children : nullptr; c; c = c->next) {
-    if (c->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(c->name), name) == 0) found.push_back(c);
+    if (c->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(c->name), name) == 0)
+      found.push_back(c);
   }
   return found;
 }
@@ -123,7 +124,8 @@ ProjectFacts XmlProjectFacts(const std::string& path) {
         if (t == 0 && Child(file, "FileName") && Child(file, "FileType") && Child(file, "FilePath")) {
           facts.files[g].push_back(filePath);
         }
-        ReadOption(Child(file, "FileOption"), "FileArmAds", SourceKind(filePath), name + "|" + filePath, target, &facts);
+        ReadOption(Child(file, "FileOption"), "FileArmAds", SourceKind(filePath), name + "|" + filePath, target,
+                   &facts);
       }
     }
   }

@@ -15,7 +15,7 @@ namespace zrt::testing {
 struct ProjectFacts {
   std::vector<std::string> targets;
   std::vector<std::string> groups;
-  std::vector<std::vector<std::string>> files;             // per group, in project-file order
+  std::vector<std::vector<std::string>> files;            // per group, in project-file order
   std::map<std::string, std::set<std::string>> excluded;  // "group" or "group|path" -> targets
   int overrideSections = 0;
   std::string currentTarget;

@@ -20,11 +20,11 @@ class ReaderTest : public ::testing::Test {
  protected:
   ReaderTest() {
     context.fileSystem = &files;
-    platform::SetMessageBoxHandler([this](const std::string& text, const std::string&, platform::MessageButtons,
-                                          platform::MessageIcon) {
-      messages.push_back(text);
-      return platform::MessageAnswer::kOk;
-    });
+    platform::SetMessageBoxHandler(
+        [this](const std::string& text, const std::string&, platform::MessageButtons, platform::MessageIcon) {
+          messages.push_back(text);
+          return platform::MessageAnswer::kOk;
+        });
   }
   ~ReaderTest() override { platform::SetMessageBoxHandler(nullptr); }
 
@@ -137,7 +137,9 @@ TEST_F(ReaderTest, XmlProjectsThatAreRefused) {
     files.contents[kPath] = c.text;
     CUvprojReader reader(kPath, &context);
     EXPECT_EQ(reader.Open(), c.opens) << c.what;
-    if (c.opens) EXPECT_FALSE(reader.ReadTargets()) << c.what;
+    if (c.opens) {
+      EXPECT_FALSE(reader.ReadTargets()) << c.what;
+    }
   }
   files.contents[kPath] = good;
   EXPECT_FALSE(CUvprojReader(kPath, nullptr).Open()) << "no context";
@@ -184,7 +186,8 @@ TEST_F(ReaderTest, XmlFileOptionsByKindAndFailuresLoseOnlyTheirOverride) {
   std::string textOption = Element("FileOption", Element("FileArmAds", Cads("3")));
   std::string brokenGroup = Element("GroupOption", Excluded() + Element("GroupArmAds", Cads("2")));
   XmlTarget t1, t2;
-  t1.groups = Element("Groups", XmlGroup("G", {{"s.s", asmOption}, {"m.c", cOption}, {"r.txt", textOption}}, brokenGroup));
+  t1.groups =
+      Element("Groups", XmlGroup("G", {{"s.s", asmOption}, {"m.c", cOption}, {"r.txt", textOption}}, brokenGroup));
   t2.name = "T2";
   t2.groups = Element("Groups", XmlGroup("G", {{"s.s", asmOption}}));
   bool read = false;
@@ -259,7 +262,8 @@ TEST_F(ReaderTest, Uv2MemoryAreasOnTenLinesAndLinkerKeywordsInAnyOrder) {
   std::string block = Uv2TargetBlock(1);
   size_t at = block.find(" OCR_RVCT");
   std::string tenLines;
-  for (int i = 0; i < 10; ++i) tenLines += i == 3 ? " OCR_RVCT { 1,0,0,0,8,0,0,2,0 }\n" : " OCR_RVCT { 0,0,0,0,0,0,0,0,0 }\n";
+  for (int i = 0; i < 10; ++i)
+    tenLines += i == 3 ? " OCR_RVCT { 1,0,0,0,8,0,0,2,0 }\n" : " OCR_RVCT { 0,0,0,0,0,0,0,0,0 }\n";
   block.replace(at, block.find('\n', at) + 1 - at, tenLines);
   size_t dw = block.find(" ADSLDDW");
   std::string dwLine = block.substr(dw, block.find('\n', dw) + 1 - dw);
@@ -275,7 +279,8 @@ TEST_F(ReaderTest, Uv2MemoryAreasOnTenLinesAndLinkerKeywordsInAnyOrder) {
 TEST_F(ReaderTest, Uv2FileBlocksPlaceAndOverrideFilesOfTheirGroup) {
   std::string broken = Uv2TargetBlock(1);
   broken.erase(broken.find(" ADSLDFG"), broken.find(" ADSLDTA") - broken.find(" ADSLDFG"));
-  std::string body = broken + "Options 1,2,1  // File 'main.c'\n PropFld { 68,5,0 }\n ADSCCFLG { 1,2,0,0,0 }\n"
+  std::string body = broken +
+                     "Options 1,2,1  // File 'main.c'\n PropFld { 68,5,0 }\n ADSCCFLG { 1,2,0,0,0 }\n"
                      " ADSCMISC ()\n ADSCDEFN ()\n ADSCINCD ()\nEndOpt\n"
                      "Options 1,2,2  // File 'start.s'\n PropFld { 0,0,0 }\n ADSASFLG { 64,16,0 }\n ADSAMISC ()\n"
                      " ADSADEFN (A)\n ADSAINCD ()\nEndOpt\n";
@@ -311,7 +316,9 @@ TEST_F(ReaderTest, Uv2ProjectsThatAreRefused) {
     bool opens;
     std::vector<std::string> messages;
   } cases[] = {
-      {"other tool chain", replaced("0x0004 // Tools: 'ARM-ADS'", "0x0003 // Tools: 'ARM-GNU'"), true,
+      {"other tool chain",
+       replaced("0x0004 // Tools: 'ARM-ADS'", "0x0003 // Tools: 'ARM-GNU'"),
+       true,
        {"该工程文件不是RealView ZRT 3.2x以上工程\r\n请确保转换的是RealView ZRT工程"}},
       {"unreadable Options line", replaced("Options 1,0,0", "Options x"), true, {"配置信息存在问题，不能继续进行转换"}},
       {"file in group 0", replaced("File 2,1", "File 0,1"), true, {}},
@@ -325,7 +332,9 @@ TEST_F(ReaderTest, Uv2ProjectsThatAreRefused) {
     ASSERT_NE(reader, nullptr);
     bool opened = reader->Open();
     EXPECT_EQ(opened, c.opens) << c.what;
-    if (opened) EXPECT_FALSE(reader->ReadTargets()) << c.what;
+    if (opened) {
+      EXPECT_FALSE(reader->ReadTargets()) << c.what;
+    }
     EXPECT_EQ(messages, c.messages) << c.what;
   }
   messages.clear();

@@ -25,8 +25,8 @@ struct XmlTarget {
 };
 
 inline std::string Controls(const std::string& define) {
-  return Element("VariousControls", Element("MiscControls", "") + Element("Define", define) +
-                                        Element("Undefine", "") + Element("IncludePath", ""));
+  return Element("VariousControls", Element("MiscControls", "") + Element("Define", define) + Element("Undefine", "") +
+                                        Element("IncludePath", ""));
 }
 
 // A "Cads" block with the given Optim and Define.
@@ -41,7 +41,8 @@ inline std::string Cads(const std::string& optim, const std::string& define = ""
 
 inline std::string Aads() {
   std::string flags;
-  for (const char* name : {"interw", "Ropi", "Rwpi", "thumb", "SplitLS", "SwStkChk", "NoWarn"}) flags += Element(name, "1");
+  for (const char* name : {"interw", "Ropi", "Rwpi", "thumb", "SplitLS", "SwStkChk", "NoWarn"})
+    flags += Element(name, "1");
   return Element("Aads", flags + Controls(""));
 }
 
@@ -54,11 +55,12 @@ inline std::string XmlTargetText(const XmlTarget& t) {
                        Element("RepFail", "1") + Element("useFile", "0") + Element("TextAddressRange", t.textRange) +
                        Element("DataAddressRange", "") + Element("ScatterFile", "") + Element("Misc", "") +
                        Element("DisabledWarnings", "6314");
-  std::string armAds = Element("ArmAdsMisc", t.armAdsMisc) + Cads(t.optim, t.define) + Aads() + Element("LDads", linker);
-  return Element("Target", Element("TargetName", t.name) +
-                               Element("TargetOption", Element("TargetCommonOption", common) +
-                                                           Element("TargetArmAds", armAds)) +
-                               t.groups);
+  std::string armAds =
+      Element("ArmAdsMisc", t.armAdsMisc) + Cads(t.optim, t.define) + Aads() + Element("LDads", linker);
+  return Element("Target",
+                 Element("TargetName", t.name) +
+                     Element("TargetOption", Element("TargetCommonOption", common) + Element("TargetArmAds", armAds)) +
+                     t.groups);
 }
 
 inline std::string XmlProject(const std::vector<XmlTarget>& targets) {
@@ -90,7 +92,8 @@ inline std::string XmlOptions(const std::string& marked) {
 
 // A .uv2 target block with every keyword; lines may be replaced by a test.
 inline std::string Uv2TargetBlock(int number, const std::string& extra = "") {
-  return "Options " + std::to_string(number) + ",0,0  // Target\n"
+  return "Options " + std::to_string(number) +
+         ",0,0  // Target\n"
          " GenApp=1\n GenHex=0\n Debug=1\n Browse=1\n"
          " RunUsr 0 1 <make.bat>\n RunUsr 1 0 <>\n BrunUsr 0 0 <>\n BrunUsr 1 0 <>\n CrunUsr 0 0 <>\n CrunUsr 1 0 <>\n"
          " GLFLAGS=1790\n ADSTFLGA { 1,0,0,18,0,4,0,66,0,0 }\n"

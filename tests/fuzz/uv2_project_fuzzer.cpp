@@ -9,10 +9,8 @@
 #include "src/convert/uv2_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  zrt::platform::SetMessageBoxHandler(
-      [](const std::string&, const std::string&, zrt::platform::MessageButtons, zrt::platform::MessageIcon) {
-        return zrt::platform::MessageAnswer::kOk;
-      });
+  zrt::platform::SetMessageBoxHandler([](const std::string&, const std::string&, zrt::platform::MessageButtons,
+                                         zrt::platform::MessageIcon) { return zrt::platform::MessageAnswer::kOk; });
   zrt::CUv2Reader reader(std::string(reinterpret_cast<const char*>(data), size));
   if (!reader.Open() || !reader.ReadTargets()) return 0;
   std::vector<const zrt::TargetRecord*> targets;

@@ -34,10 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zrt::Context().fileSystem = &files;
   zrt::Interface().CommitNode = CommitAttributes;
   zrt::Interface().CreateChildNode = CreateChild;
-  zrt::platform::SetMessageBoxHandler(
-      [](const std::string&, const std::string&, zrt::platform::MessageButtons, zrt::platform::MessageIcon) {
-        return zrt::platform::MessageAnswer::kOk;
-      });
+  zrt::platform::SetMessageBoxHandler([](const std::string&, const std::string&, zrt::platform::MessageButtons,
+                                         zrt::platform::MessageIcon) { return zrt::platform::MessageAnswer::kOk; });
   HostNode* project = zrt::testhost::NewNode("OrbweaveProject");
   zrt::ConvertProject(project, "C:\\p\\p.uvproj");
   zrt::testhost::DeleteNode(project);
