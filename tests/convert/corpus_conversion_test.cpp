@@ -61,11 +61,14 @@ const CorpusProject kCorpus[] = {
      "0x08000000"},
     // C51: no "TargetArmAds".
     {"uvproj/90_neg_c51_stc89c52/Project.uvproj", kRefused, 0, 0, 0, 0, 0, "", ""},
+    // The newer format is not read.
     {"uvprojx/01_rtthread_f103_bluepill_template/template.uvprojx", kRefused, 0, 0, 0, 0, 0, "", ""},
     {"uvprojx/02_py32f072_template_cm0plus/Project.uvprojx", kRefused, 0, 0, 0, 0, 0, "", ""},
     {"uv2/01_freertos_lpc2129_rvds/RTOSDemo.Uv2", kAccepted, 2, 3, 18, 0, 0, "RTOSDemo_THUMB", ""},
     {"uv2/02_freertos_stm32f103/RTOSDemo.Uv2", kAccepted, 1, 3, 29, 0, 0, "Target 1", "0x08000000"},
+    // Four file blocks: overrides and placements (their IncBld is not read, so no exclusions).
     {"uv2/04_stm32f10x_stdperiph_template/Project.Uv2", kAccepted, 2, 5, 10, 0, 4, "STM3210E-EVAL", "0x08000000"},
+    // Other tool chains: their own message first.
     {"uv2/90_neg_c51_lcd/Project.Uv2", kForeignToolChain, 0, 0, 0, 0, 0, "", ""},
     {"uv2/92_neg_armgnu_sfboot/Blinky.Uv2", kForeignToolChain, 0, 0, 0, 0, 0, "", ""},
 };
