@@ -16,20 +16,7 @@ cp -R examples/blinky/. "$demo"/
 project="$demo/Blinky.orbproj"
 
 echo "== zrthost convert examples/blinky/Blinky.uvproj"
-if ! "$zrthost" convert "$demo/Blinky.uvproj" --device LPC2368 -o "$project"; then
-  # Until the plug-in converts uVision projects, the same project is made by hand.
-  echo "== conversion unavailable: making the example project with zrthost new/add instead"
-  "$zrthost" new "$project" --target Debug --device LPC2368
-  "$zrthost" target "$project" add Release
-  "$zrthost" add "$project" --group Startup "$demo/Startup/LPC2300.s"
-  "$zrthost" add "$project" --group Source "$demo/Source/main.c" "$demo/Source/led.c" "$demo/Source/trace.c"
-  "$zrthost" add "$project" --group Documentation "$demo/Doc/Abstract.txt"
-  "$zrthost" set "$project" Debug ZRT_CParam.Inc=.\\Include
-  "$zrthost" set "$project" Release ZRT_CParam.Inc=.\\Include "ZRT_CParam.Def=NO_TRACE" ZRT_CParam.Opt=3,0 ZRT_Output.OutHex=1
-  "$zrthost" set "$project" "$demo/Source/trace.c" "nobuild=Release?;?"
-  "$zrthost" set "$project" "$demo/Source/led.c" ZRT_CParam.Misc=--c99 ZRT_CParam.Def=LED_FAST
-  "$zrthost" target "$project" use Release
-fi
+"$zrthost" convert "$demo/Blinky.uvproj" --device LPC2368 -o "$project"
 echo
 echo "== zrthost target $project list"
 "$zrthost" target "$project" list
