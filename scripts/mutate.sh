@@ -36,9 +36,10 @@ trap restore EXIT
 trap 'restore; echo "mutate: interrupted, src/ restored" >&2; exit 130' INT TERM
 
 build_quietly() { nice cmake --build "$build" -j2 >"$build/last-build.txt" 2>&1; }
+# A mutant may loop or allocate without end: each suite gets a time limit and at most 2 GB.
 run_suites() {
-  nice ctest --test-dir "$build" -j2 --timeout "$timeout" -E "$skip" --stop-on-failure \
-    >"$build/last-test.txt" 2>&1
+  (ulimit -v 2000000; nice ctest --test-dir "$build" -j2 --timeout "$timeout" -E "$skip" --stop-on-failure \
+    >"$build/last-test.txt" 2>&1)
 }
 
 if [ ! -f "$build/build.ninja" ]; then
