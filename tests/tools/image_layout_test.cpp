@@ -13,17 +13,6 @@ ScatterDescription Parse(const char* text) {
   return description;
 }
 
-TEST(SizesOfModuleTest, FollowsTheFileSizeRoundedToWords) {
-  ModuleSizes sizes = SizesOfModule("m.o", 1001);
-  EXPECT_EQ(sizes.name, "m.o");
-  EXPECT_EQ(sizes.code, 500u);
-  EXPECT_EQ(sizes.roData, 128u);
-  EXPECT_EQ(sizes.rwData, 32u);
-  EXPECT_EQ(sizes.ziData, 252u);
-  ModuleSizes empty = SizesOfModule("e.o", 0);
-  EXPECT_EQ(empty.code + empty.roData + empty.rwData + empty.ziData, 0u);
-}
-
 struct MatchCase {
   const char* pattern;
   const char* name;

@@ -89,16 +89,6 @@ TEST(ParseArgumentsTest, ViaFilesInsertTheirArgumentsInPlace) {
   EXPECT_EQ(ParseArguments({"--via", folder.Join("none.via")}, kTable, &missing).status, ParseStatus::kViaUnreadable);
 }
 
-TEST(CommandLineTest, AnswersLastAllAndLastOf) {
-  CommandLine commandLine;
-  ASSERT_EQ(ParseArguments({"-Ia", "-c", "-Ib", "-Otime", "-oX"}, kTable, &commandLine).status, ParseStatus::kOk);
-  EXPECT_EQ(commandLine.All(kInclude), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(commandLine.Last(kInclude), "b");
-  EXPECT_EQ(commandLine.Last(kCpu), "");
-  EXPECT_EQ(commandLine.LastOf({kFlag, kOtime}), kOtime);
-  EXPECT_EQ(commandLine.LastOf({kCpu}), 0);
-}
-
 TEST(OptionHelpTest, ListsTheToolsRowsThenTheCommonOnes) {
   std::string help = OptionHelp(kTable);
   EXPECT_EQ(help.find("  -o <value>"), 0u);

@@ -27,6 +27,14 @@ ToolRun ToolTest::Run(const std::string& tool, const std::string& arguments) {
   return run;
 }
 
+void ToolTest::ExpectFailures(const std::string& tool, std::initializer_list<Refusal> rows) {
+  for (const Refusal& row : rows) {
+    ToolRun run = Run(tool, row.arguments);
+    EXPECT_EQ(run.exitCode, 1) << row.arguments;
+    EXPECT_EQ(run.output, Host(row.output)) << row.arguments;
+  }
+}
+
 void ToolTest::Write(const std::string& relative, const std::string& content) {
   std::filesystem::path path = work_ / relative;
   std::filesystem::create_directories(path.parent_path());

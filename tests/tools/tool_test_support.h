@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "tests/platform/temp_folder.h"
@@ -13,6 +14,12 @@ namespace zrt::tools::testing {
 struct ToolRun {
   int exitCode = -1;
   std::string output;
+};
+
+// A command line a tool refuses, and what it prints ('\n' line ends).
+struct Refusal {
+  const char* arguments;
+  const char* output;
 };
 
 // text with its '\n' line ends as the tools print and write text on this host.
@@ -30,6 +37,8 @@ class ToolTest : public ::testing::Test {
   std::string Read(const std::string& relative);
   // True when the file or folder exists.
   bool Exists(const std::string& relative);
+  // Runs each refused command line: exit code 1 and exactly its output.
+  void ExpectFailures(const std::string& tool, std::initializer_list<Refusal> rows);
   // Makes a new, empty subfolder the folder the above work in (one per table row).
   void EnterSubfolder(const std::string& name);
 
