@@ -35,81 +35,58 @@ struct ToolCase {
   const char* name;
   Tool tool;
   std::vector<Change> changes;  // on top of the defaults of a new configuration and file
-  const char* deviceOption;
-  const char* cpuOption;
-  const char* cmsisFolder;
-  bool cortexM;
-  const char* expected;
+  std::string expected;
+  bool cortexM = false;
 };
 
+// Pieces the lines are made of: the compiler's output part, debug information, the
+// assembler's output part and listing.
+const std::string kCompile = " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\" ";
+const std::string kDebug = " -g --dwarf2";
+const std::string kAssemble = "  -I\"INC\" -o \".\\Target\\start.o\" ";
+const std::string kListing = " --list \".\\Target\\start.lst\"";
+const Change kNoAsmListing = {kOwnSection, "List", "0"};
+
 const ToolCase kCases[] = {
-    {"CompilerDefaults", kArmcc, {}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"CompilerWithDeviceCpuAndCmsis", kArmcc, {}, "LPC2148", "ARM7TDMI-S", "C:\\Keil\\ARM\\CMSIS", false,
-     " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S -c --device LPC2148 -I\"INC\" -o \".\\Target\\main.o\""
-     " --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
+    {"CompilerDefaults", kArmcc, {}, kCompile + kDebug + " -O0"},
     {"CompilerMicroLibBigEndianBrowse", kArmcc,
      {{kTarget, "McLib", "1"}, {kTarget, "OutBig", "1"}, {kOutput, "Browse", "1"}, {kOutput, "Debug", "0"}},
-     "", "", "", false,
-     " --omf_browse \".crf\"  -D__MICROLIB --bi -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -O0"},
+     " --omf_browse \".crf\"  -D__MICROLIB --bi" + kCompile + " -O0"},
     {"CompilerDefinesAndIncludesAccumulateInnermostFirst", kArmcc,
-     {{kOwnSection, "Def", "DEBUG  VER=2"},
-      {kOwnSection, "Inc", "..\\inc\\;..\\lib"},
-      {kFileSection, "Def", "FILE"},
+     {{kOwnSection, "Def", "DEBUG  VER=2"}, {kOwnSection, "Inc", "..\\inc\\;..\\lib"}, {kFileSection, "Def", "FILE"},
       {kFileSection, "Inc", "..\\file"}},
-     "", "", "", false,
-     "  -DFILE -DDEBUG -DVER=2  -I\"..\\file ..\\inc\" -I\"..\\lib\" -c  -I\"INC\" -o \".\\Target\\main.o\""
-     " --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"CompilerFileOptimisationOverridesTheTarget", kArmcc, {{kFileSection, "Opt", "2,1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O2 -Otime"},
-    {"CompilerFileInheritsTheTargetOptimisation", kArmcc, {{kOwnSection, "Opt", "3,1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O3 -Otime"},
+     "  -DFILE -DDEBUG -DVER=2  -I\"..\\file ..\\inc\" -I\"..\\lib\"" + kCompile + kDebug + " -O0"},
+    {"CompilerFileOptimisationOverridesTheTarget", kArmcc, {{kFileSection, "Opt", "2,1"}},
+     kCompile + kDebug + " -O2 -Otime"},
+    {"CompilerFileInheritsTheTargetOptimisation", kArmcc, {{kOwnSection, "Opt", "3,1"}},
+     kCompile + kDebug + " -O3 -Otime"},
     {"CompilerEveryFlagInOrder", kArmcc,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"},
-      {kOwnSection, "Language", "1,1,1,1"},
-      {kOwnSection, "List", "1"},
+     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1,1,1,1"}, {kOwnSection, "List", "1"},
       {kOwnSection, "Misc", "--c99"}},
-     "", "", "", true,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  --c99 -g --dwarf2 -O0"
-     " --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --thumb --split_sections --split_ldm --strict"
-     " --enum_is_int --signed_chars -W --asm --interleave"},
+     kCompile + " --c99" + kDebug + " -O0 --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --thumb"
+         " --split_sections --split_ldm --strict --enum_is_int --signed_chars -W --asm --interleave", true},
     {"CompilerFileFlagsWinPerFlag", kArmcc,
      {{kOwnSection, "Code", "1,0,1,0,0,0"}, {kFileSection, "Code", "0,2,2,2,2,1"}, {kFileSection, "Language", "2,1,2,2"}},
-     "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0 --apcs=/rwpi"
-     " --split_ldm --enum_is_int"},
+     kCompile + kDebug + " -O0 --apcs=/rwpi --split_ldm --enum_is_int"},
     {"CompilerIncompleteFileCodeIsPassedOver", kArmcc,
-     {{kOwnSection, "Code", "1,0,0,0,0,0"}, {kFileSection, "Code", "0,0,0"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0 --thumb"},
-    {"CompilerListOfAFileOverrideIsIgnored", kArmcc, {{kFileSection, "List", "1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"AssemblerDefaults", kArmasm, {}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\Target\\start.lst\" --xref "},
-    {"AssemblerWithDeviceCpuAndCmsis", kArmasm, {{kOwnSection, "List", "0"}}, "LPC2148", "ARM7TDMI-S",
-     "C:\\Keil\\ARM\\CMSIS", false,
-     " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S  --device LPC2148 -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2"},
+     {{kOwnSection, "Code", "1,0,0,0,0,0"}, {kFileSection, "Code", "0,0,0"}}, kCompile + kDebug + " -O0 --thumb"},
+    {"CompilerListOfAFileOverrideIsIgnored", kArmcc, {{kFileSection, "List", "1"}}, kCompile + kDebug + " -O0"},
+    {"AssemblerDefaults", kArmasm, {}, kAssemble + kDebug + kListing + " --xref "},
     {"AssemblerMicroLibDefinesIncludes", kArmasm,
-     {{kTarget, "McLib", "1"},
-      {kTarget, "OutBig", "1"},
-      {kOwnSection, "Def", "DEBUG  VER=2"},
-      {kOwnSection, "Inc", "..\\inc\\;..\\lib"},
-      {kOwnSection, "List", "0"},
-      {kOutput, "Debug", "0"}},
-     "", "", "", false,
-     " --pd \"__MICROLIB SETA 1\" --bi  --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\"  -I\"..\\inc\" -I\"..\\lib\" "
-     " -I\"INC\" -o \".\\Target\\start.o\" "},
+     {{kTarget, "McLib", "1"}, {kTarget, "OutBig", "1"}, {kOwnSection, "Def", "DEBUG  VER=2"},
+      {kOwnSection, "Inc", "..\\inc\\;..\\lib"}, kNoAsmListing, {kOutput, "Debug", "0"}},
+     " --pd \"__MICROLIB SETA 1\" --bi  --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\"  -I\"..\\inc\" -I\"..\\lib\"" +
+         kAssemble},
     {"AssemblerEveryFlagInOrder", kArmasm,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1"}, {kOwnSection, "List", "0"},
+     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1"}, kNoAsmListing,
       {kOwnSection, "Misc", "--apcs /ref"}},
-     "", "", "", true,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  --apcs /ref -g --dwarf2 --apcs=interwork --apcs=interwork"
-     " --apcs=/ropi --apcs=/rwpi --16 --split_ldm --nowarn"},
-    {"AssemblerUnusedFifthFlagAddsNothing", kArmasm, {{kFileSection, "Code", "2,2,2,2,1,2"}, {kOwnSection, "List", "0"}},
-     "", "", "", false, "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2"},
-    {"AssemblerListingWithoutCrossReference", kArmasm, {{kOwnSection, "List", "1,0"}}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\Target\\start.lst\""},
-    {"AssemblerListingInTheChosenFolder", kArmasm, {{kOutput, "OutList", "1,.\\lists"}}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\lists\\start.lst\" --xref "},
+     kAssemble + " --apcs /ref" + kDebug + " --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --16"
+         " --split_ldm --nowarn", true},
+    {"AssemblerUnusedFifthFlagAddsNothing", kArmasm, {{kFileSection, "Code", "2,2,2,2,1,2"}, kNoAsmListing},
+     kAssemble + kDebug},
+    {"AssemblerListingWithoutCrossReference", kArmasm, {{kOwnSection, "List", "1,0"}}, kAssemble + kDebug + kListing},
+    {"AssemblerListingInTheChosenFolder", kArmasm, {{kOutput, "OutList", "1,.\\lists"}},
+     kAssemble + kDebug + " --list \".\\lists\\start.lst\" --xref "},
 };
 
 void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
@@ -173,15 +150,23 @@ class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
 TEST_P(CompilerCommandLineTest, BuildsTheWholeLine) {
   const ToolCase& c = GetParam();
   Apply(c.tool, c.changes);
-  Context().deviceOption = c.deviceOption;
-  Context().cpuOption = c.cpuOption;
-  Context().cmsisIncludeDirectory = c.cmsisFolder;
   if (c.cortexM) Context().deviceRecord.information = kCortexLines;
   EXPECT_EQ(c.tool == kArmcc ? Compile(configuration_, output_) : Assemble(configuration_, output_), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CompilerCommandLineTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
+
+TEST_F(CompilerCommandLineTest, DeviceCpuAndCmsisFolder) {
+  Context().deviceOption = "LPC2148";
+  Context().cpuOption = "ARM7TDMI-S";
+  Context().cmsisIncludeDirectory = "C:\\Keil\\ARM\\CMSIS";
+  EXPECT_EQ(Compile(configuration_, output_), " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S -c --device LPC2148 -I\"INC\""
+                                              " -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\" " + kDebug + " -O0");
+  SetValue(assembler_, "List", "0");
+  EXPECT_EQ(Assemble(configuration_, output_),
+            " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S  --device LPC2148 -I\"INC\" -o \".\\Target\\start.o\" " + kDebug);
+}
 
 TEST_F(CompilerCommandLineTest, OutputSectionIsFoundUnderTheConfiguration) {
   EXPECT_EQ(Compile(configuration_, nullptr), Compile(configuration_, output_));
@@ -198,7 +183,7 @@ TEST_F(CompilerCommandLineTest, NothingToBuildWithoutConfigurationOrOutputSectio
 }
 
 TEST_F(CompilerCommandLineTest, ExtraIncludesFollowTheChainsFolders) {
-  const std::string tail = " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0";
+  const std::string tail = kCompile + kDebug + " -O0";
   EXPECT_EQ(Compile(configuration_, output_, "C:\\Keil\\ARM\\INC\\;D:\\extra"),
             "  -I\"C:\\Keil\\ARM\\INC\" -I\"D:\\extra\"" + tail);
   SetValue(compiler_, "Inc", "..\\inc");
