@@ -10,59 +10,6 @@
 namespace zrt {
 namespace {
 
-constexpr char kProject[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<Project>\n"
-    "  <SchemaVersion>1.1</SchemaVersion>\n"
-    "  <Targets>\n"
-    "    <Target>\n"
-    "      <TargetName>Flash</TargetName>\n"
-    "      <TargetOption><Cads><Define>A=1, B</Define></Cads></TargetOption>\n"
-    "    </Target>\n"
-    "    <Target>\n"
-    "      <TargetName>RAM &amp; Sim</TargetName>\n"
-    "    </Target>\n"
-    "  </Targets>\n"
-    "</Project>\n";
-
-TEST(XmlDocumentNavigationTest, WalksAProjectTheWayTheReaderDoes) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.ParseText(kProject));
-  document.ResetPosition(0, 0, 0);
-  ASSERT_TRUE(document.FindElement("Project"));
-  ASSERT_TRUE(document.FindChildElement("SchemaVersion"));
-  EXPECT_EQ(document.GetChildText(), "1.1");
-  ASSERT_TRUE(document.FindChildElement("Targets"));
-  ASSERT_TRUE(document.EnterElement());
-
-  ASSERT_TRUE(document.FindChildElement("Target"));
-  ASSERT_TRUE(document.EnterElement());
-  ASSERT_TRUE(document.FindChildElement("TargetName"));
-  EXPECT_EQ(document.GetChildText(), "Flash");
-  ASSERT_TRUE(document.FindChildElement("TargetOption"));
-  ASSERT_TRUE(document.EnterElement());
-  ASSERT_TRUE(document.FindChildElement("Cads"));
-  ASSERT_TRUE(document.EnterElement());
-  ASSERT_TRUE(document.FindChildElement("Define"));
-  EXPECT_EQ(document.GetChildTagName(), "Define");
-  EXPECT_EQ(document.GetChildText(), "A=1, B");
-  ASSERT_TRUE(document.LeaveElement());
-  ASSERT_TRUE(document.LeaveElement());
-  ASSERT_TRUE(document.LeaveElement());
-  EXPECT_EQ(document.GetElementTagName(document.GetCurrentPosition()), "Targets");
-
-  ASSERT_TRUE(document.FindChildElement("Target"));  // the second one
-  ASSERT_TRUE(document.EnterElement());
-  ASSERT_TRUE(document.FindChildElement("TargetName"));
-  EXPECT_EQ(document.GetChildText(), "RAM & Sim");
-  EXPECT_FALSE(document.FindChildElement("TargetOption"));
-  ASSERT_TRUE(document.LeaveElement());
-  EXPECT_FALSE(document.FindChildElement("Target"));
-  ASSERT_TRUE(document.LeaveElement());
-  EXPECT_FALSE(document.LeaveElement());  // at the top
-  EXPECT_EQ(document.GetElementTagName(document.GetCurrentPosition()), "Project");
-}
-
 TEST(XmlDocumentNavigationTest, PositionsFollowEachOperation) {
   CXmlDocument document;
   ASSERT_TRUE(document.ParseText("<r><a><x/></a><b/></r>"));  // records: r 1, a 2, x 3, b 4
@@ -185,22 +132,6 @@ TEST(XmlDocumentNavigationTest, ResetPositionSetsPositionsAndDropsUnknownIndexes
   EXPECT_EQ(document.GetNodeType(), 0);
   EXPECT_EQ(document.GetElementText(0x10000), "");
   EXPECT_EQ(document.GetElementTagName(0), "");
-}
-
-TEST(XmlDocumentNavigationTest, OutlineOfAProject) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.ParseText(kProject));
-  EXPECT_EQ(testing::Outline(document),
-            "Project=\n"
-            "  SchemaVersion=1.1\n"
-            "  Targets=\n"
-            "    Target=\n"
-            "      TargetName=Flash\n"
-            "      TargetOption=\n"
-            "        Cads=\n"
-            "          Define=A=1, B\n"
-            "    Target=\n"
-            "      TargetName=RAM & Sim\n");
 }
 
 }  // namespace

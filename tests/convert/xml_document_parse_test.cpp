@@ -76,16 +76,6 @@ TEST(XmlDocumentParseTest, NullTextIsAnEmptyDocument) {
   EXPECT_EQ(document.GetRecords().NextFree(), 1u);
 }
 
-TEST(XmlDocumentParseTest, NewDocumentHasNoRecords) {
-  CXmlDocument document;
-  EXPECT_FALSE(document.IsWellFormed());
-  EXPECT_EQ(document.GetRecords().NextFree(), 0u);
-  EXPECT_FALSE(document.FindElement());
-  EXPECT_FALSE(document.FindChildElement());
-  EXPECT_EQ(document.FindNextNode(0), 0);
-  EXPECT_EQ(document.GetElementText(0), "");
-}
-
 TEST(XmlDocumentParseTest, ReparsingReplacesRecordsAndResetsPositions) {
   CXmlDocument document;
   ASSERT_FALSE(document.ParseText("<a><b></a>"));
@@ -96,39 +86,6 @@ TEST(XmlDocumentParseTest, ReparsingReplacesRecordsAndResetsPositions) {
   EXPECT_EQ(document.GetNodeType(), 0);
   EXPECT_EQ(document.GetRecords().NextFree(), 3u);
   EXPECT_EQ(testing::Outline(document), "x=\n  y=\n");
-}
-
-TEST(XmlDocumentParseTest, RecordsLinkSiblingsWithTheFirstChildHoldingTheLast) {
-  CXmlDocument document;
-  const char text[] = "<r><a/><b>t</b><c/></r>";
-  ASSERT_TRUE(document.ParseText(text));
-  const XmlRecordStore& records = document.GetRecords();
-  ASSERT_EQ(records.NextFree(), 5u);  // document, r, a, b, c in document order
-  const XmlElementRecord& doc = records[0];
-  EXPECT_EQ(doc.length, sizeof text - 1);
-  EXPECT_EQ(doc.firstChild, 1u);
-  EXPECT_FALSE(doc.Has(kXmlNotWellFormed));
-  const XmlElementRecord& r = records[1];
-  EXPECT_EQ(r.start, 0u);
-  EXPECT_EQ(r.length, sizeof text - 1);
-  EXPECT_EQ(r.StartTagLength(), 3u);
-  EXPECT_EQ(r.EndTagLength(), 4u);
-  EXPECT_EQ(r.levelAndFlags, kXmlFirstChild);  // level 0
-  EXPECT_EQ(r.firstChild, 2u);
-  const XmlElementRecord& a = records[2];
-  EXPECT_EQ(a.levelAndFlags, kXmlFirstChild | 1u);
-  EXPECT_EQ(a.previousSibling, 4u);
-  EXPECT_EQ(a.nextSibling, 3u);
-  EXPECT_EQ(a.length, 4u);
-  EXPECT_EQ(a.EndTagLength(), 0u);
-  const XmlElementRecord& b = records[3];
-  EXPECT_EQ(b.levelAndFlags, 1u);
-  EXPECT_EQ(b.start, 7u);
-  EXPECT_EQ(b.length, 8u);
-  EXPECT_EQ(b.previousSibling, 2u);
-  EXPECT_EQ(b.parent, 1u);
-  EXPECT_EQ(records[4].previousSibling, 3u);
-  EXPECT_EQ(records[4].nextSibling, 0u);
 }
 
 TEST(XmlDocumentParseTest, UnendedElementKeepsItsStartTagAndTheMatchedOneCloses) {

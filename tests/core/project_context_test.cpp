@@ -84,13 +84,9 @@ TEST_F(ProjectContextTest, CurrentConfigurationFallsBackToTheLastListed) {
   EXPECT_EQ(GetCurrentConfiguration(), release);
   EXPECT_EQ(GetProjectRoot(), project_);
   EXPECT_EQ(GetFilesNode(), files_);
-}
-
-TEST_F(ProjectContextTest, CurrentConfigurationWalkStopsAtAnUnnamedEntry) {
-  AddConfiguration("Debug");
-  Context().configurations.insert(Context().configurations.begin(), AddChild(configurations_, "Configuration"));
   Context().currentConfigurationName = "Debug";
-  EXPECT_EQ(GetCurrentConfiguration(), nullptr);
+  Context().configurations.insert(Context().configurations.begin(), AddChild(configurations_, "Configuration"));
+  EXPECT_EQ(GetCurrentConfiguration(), nullptr);  // the walk stops at an unnamed entry
 }
 
 TEST_F(ProjectContextTest, FindSectionByNameLooksAtOneElementName) {
@@ -118,15 +114,12 @@ TEST_F(ProjectContextTest, CollectFilesTakesBuildableTypesOnceThroughFilters) {
   CollectFiles(project_);
   CollectFiles(project_);
   EXPECT_EQ(Context().files, (std::vector<HostNode*>{c, s, lib, obj}));
-  RemoveFilesUnder(group);
-  EXPECT_EQ(Context().files, (std::vector<HostNode*>{c, obj}));
-}
-
-TEST_F(ProjectContextTest, CollectConfigurationsSkipsListedNodes) {
   HostNode* debug = AddConfiguration("Debug");
   HostNode* release = AddChild(configurations_, "Configuration", {{"Name", "Release"}});
   CollectConfigurations(project_);
-  EXPECT_EQ(Context().configurations, (std::vector<HostNode*>{debug, release}));
+  EXPECT_EQ(Context().configurations, (std::vector<HostNode*>{debug, release}));  // listed ones are skipped
+  RemoveFilesUnder(group);
+  EXPECT_EQ(Context().files, (std::vector<HostNode*>{c, obj}));
 }
 
 TEST_F(ProjectContextTest, ExclusionWalksUpToTheFilesElement) {
@@ -177,14 +170,10 @@ class OutOfDateTest : public ProjectContextTest {
   HostNode* file_;
 };
 
-TEST_F(OutOfDateTest, UpToDateWhenObjectIsNewest) { EXPECT_FALSE(IsOutOfDate(file_)); }
-
-TEST_F(OutOfDateTest, SameSecondCountsAsUpToDate) {
-  fs_.Touch(".\\a.c");
-  EXPECT_FALSE(IsOutOfDate(file_));
-}
-
 TEST_F(OutOfDateTest, NewerSourceOrDependencyOrMissingObject) {
+  EXPECT_FALSE(IsOutOfDate(file_));
+  fs_.Touch(".\\a.c");
+  EXPECT_FALSE(IsOutOfDate(file_));  // the same second counts as up to date
   fs_.Tick();
   fs_.Touch(".\\a.h");
   EXPECT_TRUE(IsOutOfDate(file_));
