@@ -31,14 +31,5 @@ TEST_F(ArmarTest, CreateThenReplaceAndList) {
   EXPECT_NE(Read("Target/lib.lib").find("NEW A"), std::string::npos);
 }
 
-TEST_F(ArmarTest, FailsLikeTheRealLibrarian) {
-  ExpectFailures("armar", {
-      {"--create out.lib obj\\a.o gone.o", "Error: L6833E: File 'gone.o' does not exist\n"},
-      {"out.lib obj\\a.o", "Error: L6839E: One of the actions -[dmpqrtx] must be specified\n"},
-      {"-t obj\\a.o", "Fatal error: L9909U: obj\\a.o is not a valid library: not a library\n"},
-  });
-  EXPECT_FALSE(Exists("out.lib"));
-}
-
 }  // namespace
 }  // namespace zrt::tools::testing

@@ -41,13 +41,6 @@ TEST_F(ArmlinkTest, LinksTheBuildsCommandLineAndPrintsTheProgramSize) {
   }
 }
 
-TEST_F(ArmlinkTest, LibraryMembersCountAsInputs) {
-  ASSERT_EQ(Run("armar", "--create Target\\ab.lib Target\\a.o Target\\b.o").exitCode, 0);
-  ToolRun run = Run("armlink", "Target\\ab.lib --info summarysizes -o p.axf");
-  EXPECT_EQ(run.output, Host(kProgramSize));
-  EXPECT_EQ(run.exitCode, 0);
-}
-
 TEST_F(ArmlinkTest, UnmatchedModulePatternWarnsAndStillLinks) {
   Write("w.sct", "LR 0x0 {\n  ER 0x0 { .ANY (+RO) }\n  RAM 0x20000000 {\n   uart.o (+RW)\n   .ANY (+RW +ZI)\n  }\n}\n");
   ToolRun run = Run("armlink", "--scatter w.sct --info summarysizes Target\\a.o Target\\b.o -o p.axf");

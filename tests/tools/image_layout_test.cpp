@@ -65,15 +65,6 @@ TEST(PlaceModulesTest, RelativeBasesFollowTheRegionBefore) {
   EXPECT_EQ(second.regions[0].zeroInit, 0x4u);
 }
 
-TEST(PlaceModulesTest, NotesRegionsLargerThanTheirLimits) {
-  std::vector<ModuleSizes> modules = {{"m.o", 0x80, 0x40, 0x10, 0x10}};
-  ImageLayout execution = PlaceModules(Parse("LR 0 0x100 {\n  ER 0 0x80 { .ANY }\n}\n"), modules);
-  EXPECT_EQ(execution.overflows,
-            std::vector<std::string>{"Execution region ER size (224 bytes) exceeds limit (128 bytes)."});
-  ImageLayout load = PlaceModules(Parse("LR 0 0x80 {\n  ER 0 { .ANY }\n}\n"), modules);
-  EXPECT_EQ(load.overflows, std::vector<std::string>{"Load region LR size (208 bytes) exceeds limit (128 bytes)."});
-}
-
 TEST(DefaultDescriptionTest, ReadOnlyAtRoBaseDataAtRwBaseOrAfter) {
   std::vector<ModuleSizes> modules = {{"m.o", 0x100, 0x20, 0x10, 0x40}};
   ImageLayout placed = PlaceModules(DefaultDescription(0x8000, false, 0), modules);
