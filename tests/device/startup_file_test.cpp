@@ -11,7 +11,6 @@ namespace {
 TEST(VendorCode, MapsDisplayNamesAndKeepsOthers) {
   EXPECT_EQ(VendorCode("NXP (founded by Philips)"), "Philips");
   EXPECT_EQ(VendorCode("STMicroelectronics"), "ST");
-  EXPECT_EQ(VendorCode("AustriaMicroSystems"), "AMS");
   EXPECT_EQ(VendorCode("Atmel"), "Atmel");
   EXPECT_EQ(VendorCode("stmicroelectronics"), "stmicroelectronics");
 }
