@@ -20,32 +20,20 @@ class HostNodeTest : public ::testing::Test {
   HostNode* root_;
 };
 
-TEST_F(HostNodeTest, FindChildMatchesExactElementNames) {
-  HostNode* a = AddChild(root_, "Configurations");
+TEST_F(HostNodeTest, FindersMatchExactNames) {
+  HostNode* a = AddChild(root_, "ZRT_CParam", {{"Empty", ""}, {"FileType", "2"}});
   HostNode* b = AddChild(root_, "Files");
+  HostNode* c = AddChild(root_, "ZRT_CParam");
   EXPECT_EQ(FindChild(root_, "Files"), b);
-  EXPECT_EQ(FindChild(root_, "Configurations"), a);
-  EXPECT_EQ(FindChild(root_, "files"), nullptr);
-  EXPECT_EQ(FindChild(root_, ""), nullptr);
-  EXPECT_EQ(FindChild(root_, nullptr), nullptr);
+  EXPECT_EQ(FindChild(root_, "ZRT_CParam"), a);
+  EXPECT_EQ(FindNextSibling(a, "ZRT_CParam"), c);
+  for (const char* name : {"files", "", static_cast<const char*>(nullptr)}) EXPECT_EQ(FindChild(root_, name), nullptr);
   EXPECT_EQ(FindChild(nullptr, "Files"), nullptr);
-}
-
-TEST_F(HostNodeTest, FindNextSiblingSkipsOtherNames) {
-  HostNode* first = AddChild(root_, "ZRT_CParam");
-  AddChild(root_, "File");
-  HostNode* third = AddChild(root_, "ZRT_CParam");
-  EXPECT_EQ(FindNextSibling(first, "ZRT_CParam"), third);
-  EXPECT_EQ(FindNextSibling(third, "ZRT_CParam"), nullptr);
+  EXPECT_EQ(FindNextSibling(c, "ZRT_CParam"), nullptr);
   EXPECT_EQ(FindNextSibling(nullptr, "ZRT_CParam"), nullptr);
-}
-
-TEST_F(HostNodeTest, GetAttributeDistinguishesEmptyFromMissing) {
-  HostNode* node = AddChild(root_, "File", {{"Empty", ""}, {"FileType", "2"}});
-  EXPECT_STREQ(GetAttribute(node, "Empty"), "");
-  EXPECT_EQ(GetAttribute(node, "Missing"), nullptr);
-  EXPECT_STREQ(GetAttribute(node, "FileType"), "2");
-  EXPECT_EQ(GetAttribute(node, "filetype"), nullptr);
+  EXPECT_STREQ(GetAttribute(a, "Empty"), "");  // empty is not missing
+  EXPECT_STREQ(GetAttribute(a, "FileType"), "2");
+  for (const char* name : {"Missing", "filetype"}) EXPECT_EQ(GetAttribute(a, name), nullptr);
   EXPECT_EQ(GetAttribute(nullptr, "FileType"), nullptr);
 }
 
@@ -57,6 +45,7 @@ TEST_F(HostNodeTest, NumericReadersConvertLeadingText) {
   EXPECT_EQ(i, 12);
   GetAttributeInt(node, "B", &i);
   EXPECT_EQ(i, 0);
+  i = -1;
   EXPECT_EQ(GetAttributeInt(node, "Missing", &i), nullptr);
   EXPECT_EQ(i, 0);
   GetAttributeDouble(node, "CLK", &d);
@@ -95,6 +84,12 @@ TEST_F(HostNodeTest, AppendChildLinksAsLastChild) {
   EXPECT_EQ(lone->firstChild, child);
   EXPECT_EQ(lone->lastChild, child);
   testhost::DeleteNode(lone);
+  SetAttribute(nullptr, "A", "1");  // null arguments do nothing
+  AppendChild(nullptr, root_);
+  AppendChild(root_, nullptr);
+  UpdateNodeAttribute(nullptr, "A", "1");
+  EXPECT_EQ(CloneNode(nullptr), nullptr);
+  EXPECT_EQ(root_->lastChild, node);
 }
 
 TEST_F(HostNodeTest, CloneNodeCopiesTheWholeSubtreeWithoutParent) {
@@ -112,15 +107,6 @@ TEST_F(HostNodeTest, CloneNodeCopiesTheWholeSubtreeWithoutParent) {
   SetAttribute(copy->firstChild, "Def", "B");
   EXPECT_STREQ(testhost::Value(file->firstChild, "Def"), "A");
   DestroyNode(copy);
-}
-
-TEST_F(HostNodeTest, NullArgumentsDoNothing) {
-  SetAttribute(nullptr, "A", "1");
-  AppendChild(nullptr, root_);
-  AppendChild(root_, nullptr);
-  UpdateNodeAttribute(nullptr, "A", "1");
-  EXPECT_EQ(CloneNode(nullptr), nullptr);
-  EXPECT_EQ(root_->firstChild, nullptr);
 }
 
 // Records CommitNode calls on behalf of a host and applies the copy's attributes.
