@@ -168,12 +168,9 @@ TEST_F(CompilerCommandLineTest, DeviceCpuAndCmsisFolder) {
             " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S  --device LPC2148 -I\"INC\" -o \".\\Target\\start.o\" " + kDebug);
 }
 
-TEST_F(CompilerCommandLineTest, OutputSectionIsFoundUnderTheConfiguration) {
-  EXPECT_EQ(Compile(configuration_, nullptr), Compile(configuration_, output_));
+TEST_F(CompilerCommandLineTest, OutputSectionIsFoundUnderTheConfigurationWhichMustBeThere) {
+  EXPECT_EQ(Compile(configuration_, nullptr), Compile(configuration_, output_));  // found under the configuration
   EXPECT_EQ(Assemble(configuration_, nullptr), Assemble(configuration_, output_));
-}
-
-TEST_F(CompilerCommandLineTest, NothingToBuildWithoutConfigurationOrOutputSection) {
   EXPECT_EQ(Compile(nullptr, nullptr), "");  // no project, so no current configuration
   EXPECT_EQ(Assemble(nullptr, nullptr), "");
   HostNode* bare = testhost::NewNode("Configuration");
@@ -198,36 +195,6 @@ TEST_F(CompilerCommandLineTest, ListingFolderIsCreatedOnEveryAssembly) {
   SetValue(assembler_, "List", "0,1");
   Assemble(configuration_, output_);
   EXPECT_EQ(fs_.madeDirectories.size(), 2u);
-}
-
-TEST(DefineOptionsTest, ExpandsEachTokenInOrder) {
-  struct Row {
-    const char* defines;
-    const char* compiler;
-    const char* assembler;
-  } rows[] = {
-      {"",  "", ""},
-      {"DEBUG  VER=2", " -DDEBUG -DVER=2", " --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\""},
-      {"A \tB", " -DA -DB", " --pd \"A SETA 1\" --pd \"B SETA 1\""},
-      {" A", " -D -DA", " --pd \" SETA 1\" --pd \"A SETA 1\""},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(BuildDefineOptions(row.defines, DefineStyle::kCompiler), row.compiler) << row.defines;
-    EXPECT_EQ(BuildDefineOptions(row.defines, DefineStyle::kAssembler), row.assembler) << row.defines;
-  }
-}
-
-TEST(IncludeOptionsTest, QuotesEachFolderInOrder) {
-  struct Row {
-    const char* folders;
-    const char* options;
-  } rows[] = {
-      {"", ""},
-      {"a;b;", " -I\"a\" -I\"b\""},
-      {"a\\\\", " -I\"a\\\""},
-      {";a", " -I\"\" -I\"a\""},
-  };
-  for (const Row& row : rows) EXPECT_EQ(BuildIncludeOptions(row.folders), row.options) << row.folders;
 }
 
 }  // namespace

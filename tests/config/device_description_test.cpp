@@ -79,13 +79,5 @@ TEST(GetClockHz, DecimalHexadecimalOrNothing) {
   EXPECT_EQ(GetClockHz(nullptr), 0u);
 }
 
-TEST(CpuEntryValue, TextBetweenTheNextParentheses) {
-  EXPECT_EQ(CpuEntryValue("CPU=IRAM(1-2) IROM(3-4)", "IROM"), std::optional<std::string>("3-4"));
-  EXPECT_EQ(CpuEntryValue("CPU=IROM(3-4", "IROM"), std::optional<std::string>(""));
-  EXPECT_EQ(CpuEntryValue("CPU=IROM", "IROM"), std::nullopt);
-  EXPECT_EQ(CpuEntryValue("CPU=IRAM(1-2)", "IROM"), std::nullopt);
-  EXPECT_EQ(CpuEntryValue(nullptr, "IROM"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace zrt

@@ -119,13 +119,5 @@ TEST_F(SectionKeysTest, EmptyOnChipAreasAreDerivedWithTheExternalStartupArea) {
   EXPECT_STREQ(Value(configuration, "OldCPU"), "LPC2148");
 }
 
-TEST_F(SectionKeysTest, WritersIgnoreANullNode) {
-  WriteTargetKeys(nullptr, nullptr);
-  WriteOutputSection(nullptr, nullptr);
-  WriteCompilerOverride(nullptr);
-  WriteConfigurationDefaults(nullptr);
-  EXPECT_EQ(commits, 0);
-}
-
 }  // namespace
 }  // namespace zrt

@@ -228,15 +228,5 @@ TEST_F(ProjectContextTest, RenameReachesSectionsAndExclusionsAtEveryDepth) {
   EXPECT_STREQ(Value(keep, "Name"), "Older");
 }
 
-TEST_F(ProjectContextTest, FollowOutputNamesMovesOnlyDefaultNames) {
-  HostNode* output = AddChild(project_, "ZRT_Output", {{"OutName", "0,.\\Old\\a"}, {"OutList", "1,.\\lst"}});
-  FollowOutputNames(output, "New");
-  EXPECT_STREQ(Value(output, "OutName"), "0,.\\New\\a");
-  EXPECT_STREQ(Value(output, "OutList"), "1,.\\lst");
-  testhost::SetValue(output, "OutList", "0,.\\Old");
-  FollowOutputNames(output, "Next");
-  EXPECT_STREQ(Value(output, "OutList"), "0,.\\Next");
-}
-
 }  // namespace
 }  // namespace zrt

@@ -72,16 +72,18 @@ class PreferenceTest : public ::testing::Test {
   std::string rootText_;
 };
 
-TEST_F(PreferenceTest, MissingLibraryGivesTheEmptyRecord) {
-  EXPECT_EQ(ReadToolChainRecord(rootText_ + "nowhere\\Preference.dll", "ARM", "ZRT").fields, ToolChainRecord{}.fields);
-}
-
 TEST_F(PreferenceTest, EntryIsChosenByNameElseTheFirst) {
   WriteEntries("# tool chains\nKEIL|a|b|inc1|bin1|c\r\n\nARM|a|b|inc2|bin2|c\n");
   EXPECT_EQ(ReadToolChainRecord(Library(), "ARM", "ZRT").toolDirectories(), "bin2");
   EXPECT_EQ(ReadToolChainRecord(Library(), "GNU", "ZRT").toolDirectories(), "bin1");
   EXPECT_EQ(ReadToolChainRecord(Library(), "AR", "ZRT").name(), "KEIL");
   EXPECT_EQ(ReadToolChainRecord(Library(), "ARM", "OTHER").fields, ToolChainRecord{}.fields);
+  EXPECT_EQ(ReadToolChainRecord(rootText_ + "nowhere\\Preference.dll", "ARM", "ZRT").fields, ToolChainRecord{}.fields);
+  static char entry[] = "ARM";
+  HostInfoCopy().toolChainEntry = entry;
+  WriteEntries("ARM|||C:\\a?D:\\b?|bin|\n");
+  EXPECT_EQ(ExtraIncludeDirectories(), "C:\\a;D:\\b");
+  HostInfoCopy().toolChainEntry = nullptr;
 }
 
 TEST_F(PreferenceTest, LastCandidateFolderWithTheCompilerWins) {
@@ -92,14 +94,6 @@ TEST_F(PreferenceTest, LastCandidateFolderWithTheCompilerWins) {
   EXPECT_EQ(FindToolDirectory(rootText_, "ZRT", "ARM"), second);
   WriteEntries("ARM|||inc|" + empty + "|\n");
   EXPECT_EQ(FindToolDirectory(rootText_, "ZRT", "ARM"), "");
-}
-
-TEST_F(PreferenceTest, ExtraIncludeDirectoriesJoinWithSemicolons) {
-  static char entry[] = "ARM";
-  HostInfoCopy().toolChainEntry = entry;
-  WriteEntries("ARM|||C:\\a?D:\\b?|bin|\n");
-  EXPECT_EQ(ExtraIncludeDirectories(), "C:\\a;D:\\b");
-  HostInfoCopy().toolChainEntry = nullptr;
 }
 
 // The registry's uVision open command, set in a store of the test's own.

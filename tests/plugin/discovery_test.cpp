@@ -84,25 +84,26 @@ class StartupOfferTest : public DiscoveryTest {
 const char kOffer[] = "需要拷贝NXP (founded by Philips) LPC2368启动代码到工程目录下并加入到工程文件中吗?";
 const char kOverwrite[] = "启动文件已经存在工程目录中，需要覆盖该文件吗?";
 
-TEST_F(StartupOfferTest, FirstGroupGetsTheStartupFileOnYes) {
-  host_.ScriptAnswers("yes");
-  HostNode* group = AddGroup("Startup");
-  EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer}));
-  HostNode* file = ChildNamed(group, "File");
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(Attributes(file), (AttributeList{{"RelativePath", ".\\LPC2300.s"}, {"FileType", "2"}, {"Output", "LPC2300.o"}}));
-  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
-  HostNode* second = AddGroup("Source");
-  EXPECT_EQ(host_.MessageBoxTexts().size(), 1u);
-  EXPECT_EQ(ChildNamed(second, "File"), nullptr);
-}
-
 TEST_F(StartupOfferTest, NoLeavesTheProjectAlone) {
   host_.ScriptAnswers("no");
   HostNode* group = AddGroup("Startup");
   EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer}));
   EXPECT_EQ(ChildNamed(group, "File"), nullptr);
   EXPECT_FALSE(TestHost::Exists(host_.directory() + "\\LPC2300.s"));
+}
+
+TEST_F(StartupOfferTest, FirstGroupGetsTheStartupFileOnYesReplacingAnOldCopy) {
+  TestHost::MakeFile(host_.directory() + "\\LPC2300.s", "; old\n");
+  host_.ScriptAnswers("yes,yes");
+  HostNode* group = AddGroup("Startup");
+  EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer, kOverwrite}));
+  HostNode* file = ChildNamed(group, "File");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(Attributes(file), (AttributeList{{"RelativePath", ".\\LPC2300.s"}, {"FileType", "2"}, {"Output", "LPC2300.o"}}));
+  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
+  HostNode* second = AddGroup("Source");
+  EXPECT_EQ(host_.MessageBoxTexts().size(), 2u);
+  EXPECT_EQ(ChildNamed(second, "File"), nullptr);
 }
 
 TEST_F(StartupOfferTest, ExistingCopyIsKeptOnNoAndStillAdded) {
@@ -113,13 +114,6 @@ TEST_F(StartupOfferTest, ExistingCopyIsKeptOnNoAndStillAdded) {
   EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; edited by the user\n");
   ASSERT_NE(ChildNamed(group, "File"), nullptr);
   EXPECT_STREQ(Value(ChildNamed(group, "File"), "RelativePath"), ".\\LPC2300.s");
-}
-
-TEST_F(StartupOfferTest, ExistingCopyIsReplacedOnYes) {
-  TestHost::MakeFile(host_.directory() + "\\LPC2300.s", "; old\n");
-  host_.ScriptAnswers("yes,yes");
-  AddGroup("Startup");
-  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
 }
 
 TEST_F(StartupOfferTest, OpenedProjectIsNeverOffered) {
