@@ -6,60 +6,17 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
 
-struct ParseCase {
-  const char* text;
-  bool wellFormed;
-  const char* result;
-};
-
-const ParseCase kParseCases[] = {
-    {"", false, "Empty document"},
-    {" \r\n\t", false, "No root element"},
-    {"<a/>", true, ""},
-    {"<a>\n  <b>1</b>\n</a>\n", true, ""},
-    {"<?xml version=\"1.0\"?><!DOCTYPE a [<!ELEMENT a ANY><!ATTLIST a x CDATA '>'>]><a/>", true, ""},
-    {"text<a/>more<!-- c -->", true, ""},  // character data outside the root makes no record
-    {"<a x='1>2' y=\"/>\"/>", true, ""},   // '>' inside quotes does not end the tag
-    {"<a>&</a>", true, ""},
-    {"<a>]]></a>", true, ""},
-    {"<a><!--></a>", true, ""},  // "-->" may share bytes with "<!--"
-    {"<a><![CDATA[\x81]]>]]></a>", true, ""},  // the first "]]>" starts with a trail byte
-    {"<a x=1/>", false, "Element 'a' at offset 0 not ended"},
-    {"<a>", false, "Element 'a' at offset 0 not ended"},
-    {"<a><b></a>", false, "End tag 'a' at offset 7 does not match start tag 'b' at offset 3"},
-    {"<a></b></a>", false, "No start tag for end tag 'b' at offset 3"},
-    {"<a></A>", false, "No start tag for end tag 'A' at offset 3"},  // names match case and all
-    {"<a/><b/>", false, "Root element has sibling"},
-    {"<r><a><b>", false, "Root element has sibling"},  // unended elements give up their children
-    {"<a", false, "No root element"},
-    {"<1/>", false, "No root element"},
-    {"<r><a", false, "Element tag at offset 3 unterminated"},
-    {"<r><a x='1/></r>", false, "Element tag at offset 3 unterminated"},
-    {"<a></a", false, "Element end tag at offset 3 unterminated"},
-    {"<a><!-- x</a>", false, "Comment at offset 3 unterminated"},
-    {"<a><![CDATA[x</a>", false, "CDATA Section at offset 3 unterminated"},
-    {"<a><![CDATA[\x81]]></a>", false, "CDATA Section at offset 3 unterminated"},
-    {"<a><?pi x</a>", false, "Processing instruction at offset 3 unterminated"},
-    {"<a><!DOCTYPE x [<!ENTITY e 'v'>", false, "Doctype at offset 3 unterminated"},
-    {"<a><!ENTITY e 'v>", false, "Doctype at offset 3 unterminated"},
-    {"<a><", false, "tag at offset 3 unterminated"},
-    {"<a><</a>", false, "Incorrect tag name character at offset 3"},
-    {"<a><!-x></a>", false, "Incorrect comment tag at offset 3"},
-    {"<a><![x></a>", false, "Incorrect tag at offset 3"},
-    {"<a><!x></a>", false, "Incorrect ! tag at offset 3"},
-    {"<a><1><!x></b></a>", false, "Incorrect tag name character at offset 3"},  // only the first
-};
-
 TEST(XmlDocumentParseTest, ReportsWellFormednessAndTheFirstProblem) {
-  for (const ParseCase& c : kParseCases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/parse_cases.txt")) {
     CXmlDocument document;
-    EXPECT_EQ(document.ParseText(c.text), c.wellFormed) << c.text;
-    EXPECT_EQ(document.IsWellFormed(), c.wellFormed) << c.text;
-    EXPECT_EQ(document.GetResultText(), c.result) << c.text;
+    EXPECT_EQ(document.ParseText(row[0].c_str()), row[1] == "1") << row[0];
+    EXPECT_EQ(document.IsWellFormed(), row[1] == "1") << row[0];
+    EXPECT_EQ(document.GetResultText(), row[2]) << row[0];
   }
 }
 
