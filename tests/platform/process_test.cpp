@@ -7,6 +7,7 @@
 
 #include "platform/command_line.h"
 #include "platform/file_system.h"
+#include "tests/core/case_file.h"
 #include "tests/platform/temp_folder.h"
 
 namespace zrt::platform {
@@ -14,37 +15,11 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-struct SplitCase {
-  const char* commandLine;
-  Arguments expected;
-};
-
-// Each row: a command line and the argv a Windows program gets from it.
-const SplitCase kSplitCases[] = {
-    {"prog a b", {"prog", "a", "b"}},
-    {"  prog \t a   ", {"prog", "a"}},
-    {"", {}},
-    {" \t ", {}},
-    {"\"C:\\Program Files\\ARM\\armcc.exe\" -c", {"C:\\Program Files\\ARM\\armcc.exe", "-c"}},
-    {"C:\\dir\\ a", {"C:\\dir\\", "a"}},
-    {"p \"a b\" c", {"p", "a b", "c"}},
-    {"p -I\"..\\inc\" -o \".\\Target\\main.o\"", {"p", "-I..\\inc", "-o", ".\\Target\\main.o"}},
-    {"p a\\\\b", {"p", "a\\\\b"}},
-    {"p a\\\"b", {"p", "a\"b"}},
-    {"p a\\\\\\\"b", {"p", "a\\\"b"}},
-    {"p \"a\\\\\" b", {"p", "a\\", "b"}},
-    {"p \"a\\\" b\"", {"p", "a\" b"}},
-    {"p \"a\"\"b\"", {"p", "a\"b"}},
-    {"p \"\" x", {"p", "", "x"}},
-    {"p --pd \"__MICROLIB SETA 1\"", {"p", "--pd", "__MICROLIB SETA 1"}},
-    {"p a\"b c\"d", {"p", "ab cd"}},
-    {"p \"unterminated arg", {"p", "unterminated arg"}},
-    {"p trailing\\", {"p", "trailing\\"}},
-};
-
 TEST(SplitCommandLineTest, FollowsTheCRuntimeRules) {
-  for (const SplitCase& row : kSplitCases) {
-    EXPECT_EQ(SplitCommandLine(row.commandLine), row.expected) << row.commandLine;
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("platform/fixtures/split_cases.txt")) {
+    Arguments expected(row.begin() + 2, row.end());
+    EXPECT_EQ(std::to_string(expected.size()), row[0]) << row[1];
+    EXPECT_EQ(SplitCommandLine(row[1]), expected) << row[1];
   }
 }
 
