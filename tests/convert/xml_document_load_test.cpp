@@ -6,47 +6,20 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {
 
-struct LoadCase {
-  std::string bytes;
-  const char* text;  // the document text after loading
-  const char* result;
-};
-
 TEST(XmlDocumentLoadTest, ConvertsUtf8UnlessAnotherEncodingIsDeclared) {
-  const LoadCase cases[] = {
-      {"<a/>", "<a/>", "4 bytes"},
-      {"\xEF\xBB\xBF<a/>", "<a/>", "7 bytes"},
-      {"\xEF\xBB\xBF", "", "3 bytes, Empty document"},
-      {"", "", "0 bytes, Empty document"},
-      {"<a>\xE4\xB8\xAD\xE6\x96\x87</a>", "<a>\xD6\xD0\xCE\xC4</a>", "13 bytes"},
-      {"<?xml version='1.0'?><a>\xC3\xA9</a>", "<?xml version='1.0'?><a>\xA8\xA6</a>", "30 bytes"},
-      {"<?xml encoding='utf-8'?><a>\xE2\x82\xAC</a>", "<?xml encoding='utf-8'?><a>\x80</a>", "34 bytes"},
-      {"<?xml encoding='UTF8'?><a>\xC3\xA9</a>", "<?xml encoding='UTF8'?><a>\xC3\xA9</a>", "32 bytes"},
-      {"<?xml encoding='ISO-8859-1'?><a>\xE9</a>", "<?xml encoding='ISO-8859-1'?><a>\xE9</a>", "37 bytes"},
-      {" <?xml encoding='GBK'?><a>\xD6\xD0</a>", " <?xml encoding='GBK'?><a>\xD6\xD0</a>", "32 bytes"},
-      {"<a/><?xml encoding='GBK'?>\xE4\xB8\xAD", "<a/><?xml encoding='GBK'?>\xD6\xD0", "29 bytes"},
-      // Characters GBK cannot hold become one '?' each; what follows keeps its place.
-      {"<a>\xF0\x9F\x98\x80x\xC3\x85y</a>", "<a>?x?y</a>", "15 bytes"},
-      // Not UTF-8 as a whole (GBK text, a surrogate, an overlong form): kept as read.
-      {"<a>\xD6\xD0\xE4\xB8\xAD</a>", "<a>\xD6\xD0\xE4\xB8\xAD</a>", "12 bytes"},
-      {"\xEF\xBB\xBF<a>\xD6\xD0</a>", "<a>\xD6\xD0</a>", "12 bytes"},
-      {"<a>\xED\xA0\x80</a>", "<a>\xED\xA0\x80</a>", "10 bytes"},
-      {"<a>\xE4\xB8</a>", "<a>\xE4\xB8</a>", "9 bytes"},
-      // A NUL byte ends the text.
-      {std::string("<a>x\0y</a>", 10), "<a>x", "10 bytes, Element 'a' at offset 0 not ended"},
-  };
-  for (const LoadCase& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/load_cases.txt")) {
     testing::FakeFileSystem files;
-    files.contents["p\\f.xml"] = c.bytes;
+    files.contents["p\\f.xml"] = row[0];
     CXmlDocument document(files);
     document.LoadFile("p\\f.xml");
-    EXPECT_EQ(document.GetText(), c.text) << c.bytes;
-    EXPECT_EQ(document.GetResultText(), c.result) << c.bytes;
+    EXPECT_EQ(document.GetText(), row[1]) << row[0];
+    EXPECT_EQ(document.GetResultText(), row[2]) << row[0];
   }
 }
 
