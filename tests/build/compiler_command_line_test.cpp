@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
@@ -19,79 +20,11 @@ using testhost::SetValue;
 const char* const kArmLines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CPUTYPE(ARM7TDMI)", nullptr};
 const char* const kCortexLines[] = {"CPU IRAM(0x20000000-0x20004FFF) CPUTYPE(\"Cortex-M3\")", nullptr};
 
-enum Tool { kArmcc, kArmasm };
-
-// Which node a change applies to: the configuration, its ZRT_Output, its own tool
-// section, or the file's override section (the chain's first entry).
-enum Node { kTarget, kOutput, kOwnSection, kFileSection };
-
-struct Change {
-  Node node;
-  const char* key;
-  const char* value;
-};
-
-struct ToolCase {
-  const char* name;
-  Tool tool;
-  std::vector<Change> changes;  // on top of the defaults of a new configuration and file
-  std::string expected;
-  bool cortexM = false;
-};
-
-// Pieces the lines are made of: the compiler's output part, debug information, the
-// assembler's output part and listing.
+// The compiler's output part and debug information, as the other lines end.
 const std::string kCompile = " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\" ";
 const std::string kDebug = " -g --dwarf2";
-const std::string kAssemble = "  -I\"INC\" -o \".\\Target\\start.o\" ";
-const std::string kListing = " --list \".\\Target\\start.lst\"";
-const Change kNoAsmListing = {kOwnSection, "List", "0"};
 
-const ToolCase kCases[] = {
-    {"CompilerDefaults", kArmcc, {}, kCompile + kDebug + " -O0"},
-    {"CompilerMicroLibBigEndianBrowse", kArmcc,
-     {{kTarget, "McLib", "1"}, {kTarget, "OutBig", "1"}, {kOutput, "Browse", "1"}, {kOutput, "Debug", "0"}},
-     " --omf_browse \".crf\"  -D__MICROLIB --bi" + kCompile + " -O0"},
-    {"CompilerDefinesAndIncludesAccumulateInnermostFirst", kArmcc,
-     {{kOwnSection, "Def", "DEBUG  VER=2"}, {kOwnSection, "Inc", "..\\inc\\;..\\lib"}, {kFileSection, "Def", "FILE"},
-      {kFileSection, "Inc", "..\\file"}},
-     "  -DFILE -DDEBUG -DVER=2  -I\"..\\file ..\\inc\" -I\"..\\lib\"" + kCompile + kDebug + " -O0"},
-    {"CompilerFileOptimisationOverridesTheTarget", kArmcc, {{kFileSection, "Opt", "2,1"}},
-     kCompile + kDebug + " -O2 -Otime"},
-    {"CompilerFileInheritsTheTargetOptimisation", kArmcc, {{kOwnSection, "Opt", "3,1"}},
-     kCompile + kDebug + " -O3 -Otime"},
-    {"CompilerEveryFlagInOrder", kArmcc,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1,1,1,1"}, {kOwnSection, "List", "1"},
-      {kOwnSection, "Misc", "--c99"}},
-     kCompile + " --c99" + kDebug + " -O0 --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --thumb"
-         " --split_sections --split_ldm --strict --enum_is_int --signed_chars -W --asm --interleave", true},
-    {"CompilerFileFlagsWinPerFlag", kArmcc,
-     {{kOwnSection, "Code", "1,0,1,0,0,0"}, {kFileSection, "Code", "0,2,2,2,2,1"}, {kFileSection, "Language", "2,1,2,2"}},
-     kCompile + kDebug + " -O0 --apcs=/rwpi --split_ldm --enum_is_int"},
-    {"CompilerIncompleteFileCodeIsPassedOver", kArmcc,
-     {{kOwnSection, "Code", "1,0,0,0,0,0"}, {kFileSection, "Code", "0,0,0"}}, kCompile + kDebug + " -O0 --thumb"},
-    {"CompilerListOfAFileOverrideIsIgnored", kArmcc, {{kFileSection, "List", "1"}}, kCompile + kDebug + " -O0"},
-    {"AssemblerDefaults", kArmasm, {}, kAssemble + kDebug + kListing + " --xref "},
-    {"AssemblerMicroLibDefinesIncludes", kArmasm,
-     {{kTarget, "McLib", "1"}, {kTarget, "OutBig", "1"}, {kOwnSection, "Def", "DEBUG  VER=2"},
-      {kOwnSection, "Inc", "..\\inc\\;..\\lib"}, kNoAsmListing, {kOutput, "Debug", "0"}},
-     " --pd \"__MICROLIB SETA 1\" --bi  --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\"  -I\"..\\inc\" -I\"..\\lib\"" +
-         kAssemble},
-    {"AssemblerEveryFlagInOrder", kArmasm,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1"}, kNoAsmListing,
-      {kOwnSection, "Misc", "--apcs /ref"}},
-     kAssemble + " --apcs /ref" + kDebug + " --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --16"
-         " --split_ldm --nowarn", true},
-    {"AssemblerUnusedFifthFlagAddsNothing", kArmasm, {{kFileSection, "Code", "2,2,2,2,1,2"}, kNoAsmListing},
-     kAssemble + kDebug},
-    {"AssemblerListingWithoutCrossReference", kArmasm, {{kOwnSection, "List", "1,0"}}, kAssemble + kDebug + kListing},
-    {"AssemblerListingInTheChosenFolder", kArmasm, {{kOutput, "OutList", "1,.\\lists"}},
-     kAssemble + kDebug + " --list \".\\lists\\start.lst\" --xref "},
-};
-
-void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
-
-class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
+class CompilerCommandLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Context() = ProjectContext{};
@@ -124,12 +57,6 @@ class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
     Context() = ProjectContext{};
   }
 
-  void Apply(Tool tool, const std::vector<Change>& changes) {
-    HostNode* nodes[] = {configuration_, output_, tool == kArmcc ? compiler_ : assembler_,
-                         tool == kArmcc ? compilerOverride_ : assemblerOverride_};
-    for (const Change& change : changes) SetValue(nodes[change.node], change.key, change.value);
-  }
-
   std::string Compile(HostNode* configuration, HostNode* output, const std::string& extraIncludes = "") {
     return BuildCompilerCommandLine({compilerOverride_, compiler_}, configuration, output, "main.o", extraIncludes);
   }
@@ -147,15 +74,23 @@ class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
   HostNode* assemblerOverride_;
 };
 
-TEST_P(CompilerCommandLineTest, BuildsTheWholeLine) {
-  const ToolCase& c = GetParam();
-  Apply(c.tool, c.changes);
-  if (c.cortexM) Context().deviceRecord.information = kCortexLines;
-  EXPECT_EQ(c.tool == kArmcc ? Compile(configuration_, output_) : Assemble(configuration_, output_), c.expected);
+TEST_F(CompilerCommandLineTest, BuildsTheWholeLine) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/compiler_lines.txt")) {
+    SCOPED_TRACE(row[1]);
+    TearDown();
+    SetUp();
+    bool compiler = row[0] == "armcc";
+    std::map<std::string, HostNode*> nodes = {{"target", configuration_}, {"output", output_},
+                                              {"own", compiler ? compiler_ : assembler_},
+                                              {"file", compiler ? compilerOverride_ : assemblerOverride_}};
+    for (size_t i = 4; i < row.size(); ++i) {
+      size_t dot = row[i].find('.'), equals = row[i].find('=');
+      SetValue(nodes.at(row[i].substr(0, dot)), row[i].substr(dot + 1, equals - dot - 1), row[i].substr(equals + 1));
+    }
+    if (row[2] == "1") Context().deviceRecord.information = kCortexLines;
+    EXPECT_EQ(compiler ? Compile(configuration_, output_) : Assemble(configuration_, output_), row[3]);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, CompilerCommandLineTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
 
 TEST_F(CompilerCommandLineTest, DeviceCpuAndCmsisFolder) {
   Context().deviceOption = "LPC2148";
