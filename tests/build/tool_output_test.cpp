@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "src/core/interface_table.h"
 #include "src/core/project_context.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
@@ -57,57 +59,14 @@ class ToolOutputTest : public ::testing::Test {
   int warnings_ = -1;
 };
 
-struct OutputCase {
-  std::string text;
-  int mode;
-  int errors;
-  int warnings;  // -1: left alone
-  std::vector<std::string> written;
-};
-
-const std::string kUncounted = "\"x.s\", line 1: Fatal error: A3900U: Unrecognized option\n";
-const std::string kUnterminated = "\"main.c\", line 12: Error:  #20: no line end";
-const std::string kProgramSize = "Program Size: Code=37976 RO-data=5560 RW-data=468 ZI-data=52776  \n";
-const std::string kFromElf = "Error: Q0147E: Failed to create Directory x.hex\n";
-
-const OutputCase kCases[] = {
-    {"\"main.c\", line 12: Error:  #20: identifier \"x\" is undefined\n", kCompilerOutput, 1, 0,
-     {"C:\\p\\main.c(12): Error:  #20: identifier \"x\" is undefined\r\n"}},
-    {"\"a.c\", line 3: Warning:  #68-D: integer conversion resulted in a change of sign\n    : public x\n"
-     "\"C:\\lib\\b.h\", line 40: Error:  #5: cannot open source input file \"c.h\": No such file\n"
-     "a.c: 1 warning, 1 error\n",
-     kCompilerOutput, 1, 1,
-     {"C:\\p\\a.c(3): Warning:  #68-D: integer conversion resulted in a change of sign\r\n",
-      "C:\\lib\\b.h(40): Error:  #5: cannot open source input file \"c.h\": No such file\r\n"}},
-    // An uncounted kind is shown, then the whole text counts as one error.
-    {kUncounted, kCompilerOutput, 1, 0, {"C:\\p\\x.s(1): Fatal error: A3900U: Unrecognized option\r\n", kUncounted}},
-    {kUnterminated, kCompilerOutput, 1, 0, {kUnterminated}},  // an unterminated last line is never counted
-    {"", kCompilerOutput, 0, 0, {}},
-    {"", kLinkerOutput, 0, 0, {}},
-    {"", kFromElfOutput, 0, 0, {}},
-    {"Error: L6218E: Undefined symbol main (referred from kernel.o).\n"
-     "Warning: L6304W: Duplicate input file a.o ignored.\n"
-     "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"
-     "Finished: 0 information, 1 warning and 2 error messages.\n",
-     kLinkerOutput, 2, 1,
-     {"Error: L6218E: Undefined symbol main (referred from kernel.o).\n",
-      "Warning: L6304W: Duplicate input file a.o ignored.\n",
-      "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"}},
-    {"\"app.sct\", line 22 (column 7): Warning: L6314W: No section matches pattern *(.bss).\n", kLinkerOutput, 0, 1,
-     {"C:\\p\\app.sct(22): Warning: L6314W: No section matches pattern *(.bss).\r\n"}},
-    {kProgramSize, kLinkerOutput, 0, 0, {kProgramSize}},
-    // A warning before the program size hides the summary.
-    {"Warning: L6304W: Duplicate input file a.o ignored.\n" + kProgramSize, kLinkerOutput, 0, 1,
-     {"Warning: L6304W: Duplicate input file a.o ignored.\n"}},
-    {kFromElf, kFromElfOutput, 1, 0, {kFromElf}},  // always one error
-};
-
 TEST_F(ToolOutputTest, CountsAndRewritesEachKindOfLine) {
-  for (const OutputCase& c : kCases) {
+  const std::map<std::string, int> kModes = {{"compiler", kCompilerOutput}, {"linker", kLinkerOutput},
+                                              {"fromelf", kFromElfOutput}};
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/tool_output_cases.txt")) {
     g_written.clear();
-    EXPECT_EQ(Parse(c.text, c.mode), c.errors) << c.text;
-    EXPECT_EQ(warnings_, c.warnings) << c.text;
-    EXPECT_EQ(g_written, c.written) << c.text;
+    EXPECT_EQ(Parse(row[3], kModes.at(row[0])), std::stoi(row[1])) << row[3];
+    EXPECT_EQ(warnings_, std::stoi(row[2])) << row[3];
+    EXPECT_EQ(g_written, std::vector<std::string>(row.begin() + 4, row.end())) << row[3];
   }
   EXPECT_EQ(fs_.current, "C:\\p");
   int warnings = 7;
