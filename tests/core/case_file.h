@@ -1,6 +1,6 @@
-// Tables of test cases kept as text beside the tests: one case per line, fields separated
-// by " | ", C escapes decoded (\n \r \t \\ \| \xHH); blank lines and lines starting with
-// '#' are skipped.
+// Fixtures kept as text beside the tests: whole files, and tables of test cases with one
+// case per line, fields separated by " | ", C escapes decoded (\n \r \t \0 \\ \| \xHH);
+// blank lines and lines starting with '#' are skipped.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +13,14 @@
 namespace zrt::testing {
 
 using CaseRow = std::vector<std::string>;
+
+// The whole of tests/<name> under ZRT_SOURCE_DIR; fails the test when the file is missing.
+inline std::string ReadFixtureFile(const std::string& name) {
+  const char* source = std::getenv("ZRT_SOURCE_DIR");
+  std::ifstream in(std::string(source ? source : ".") + "/tests/" + name, std::ios::binary);
+  EXPECT_TRUE(in) << "fixture tests/" << name << " not found; set ZRT_SOURCE_DIR";
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 // The rows of tests/<name> under ZRT_SOURCE_DIR; fails the test when the file is missing.
 inline std::vector<CaseRow> ReadCaseFile(const std::string& name) {

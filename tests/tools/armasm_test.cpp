@@ -1,5 +1,6 @@
 // armasm stand-in, run for real: INCLUDE and GET in the dependency file, the listing,
 // diagnostics and command-line errors.
+#include "tests/core/case_file.h"
 #include "tests/tools/tool_test_support.h"
 
 namespace zrt::tools::testing {
@@ -26,18 +27,7 @@ TEST_F(ArmasmTest, IncludesGoIntoTheDependencyFileAndTheListingNumbersTheLines) 
   EXPECT_EQ(Read("Target/start.d"), Host(".\\Target\\start.o: asm\\start.s\n.\\Target\\start.o: asm\\defs.inc\n"
                                          ".\\Target\\start.o: .\\inc\\more.inc\n.\\Target\\start.o: asm\\defs.inc\n"));
   EXPECT_EQ(Read("Target/start.o").substr(0, 6), std::string("\x7F" "ELF\x01\x02", 6));  // big-endian
-  EXPECT_EQ(Read("List/start.lst"),
-            Host("ZRTSettings ARM tool emulator: assembler listing of asm\\start.s (no code generated)\n\n"
-                 "        1 00000000        ; startup code\n"
-                 "        2 00000000                INCLUDE defs.inc\n"
-                 "        3 00000004        Start   GET     \"more.inc\" ; settings\n"
-                 "        4 00000008        Reset_Handler PROC\n"
-                 "        5 0000000c                LDR     R0, =0\n"
-                 "        6 00000010                ENDP\n"
-                 "        7 00000014                INCLUDE defs.inc\n"
-                 "\nSymbol cross reference\n"
-                 "\nSymbol: Reset_Handler\n   Definitions\n      At line 4 in file asm\\start.s\n"
-                 "\nSymbol: Start\n   Definitions\n      At line 3 in file asm\\start.s\n"));
+  EXPECT_EQ(Read("List/start.lst"), Host(zrt::testing::ReadFixtureFile("tools/fixtures/start.lst")));
 }
 
 TEST_F(ArmasmTest, ReportsLikeTheRealAssembler) {

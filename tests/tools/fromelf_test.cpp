@@ -1,5 +1,6 @@
 // fromelf stand-in, run for real on images of the armlink stand-in: Intel HEX against
 // the binary, multi-region binaries, and errors.
+#include "tests/core/case_file.h"
 #include "tests/tools/link_test_support.h"
 #include "tests/tools/tool_test_support.h"
 
@@ -20,7 +21,7 @@ class FromelfTest : public ToolTest {
   void SetUp() override {
     Write("a.o", ObjectA());
     Write("b.o", ObjectB());
-    Write("two.sct", kTwoRegionScatter);
+    Write("two.sct", zrt::testing::ReadFixtureFile("tools/fixtures/two_regions.sct"));  // b.o's read-only part in the second
   }
 };
 
