@@ -16,9 +16,6 @@ namespace {
 const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)",
                                      nullptr};
 const DeviceRecord kLpc2368 = {"NXP (founded by Philips)", "LPC2368", nullptr, kLpc2368Lines, nullptr};
-const char* const kStm32Lines[] = {"CPU IRAM(0x20000000-0x20004FFF) IROM(0x08000000-0x0801FFFF) CPUTYPE(\"Cortex-M3\")",
-                                   nullptr};
-const DeviceRecord kStm32 = {"STMicroelectronics", "STM32F103C8", nullptr, kStm32Lines, nullptr};
 
 // A node's attribute, "" when absent.
 std::string Text(const HostNode* node, const char* name) {
@@ -37,7 +34,7 @@ class BuildProjectTest : public ::testing::Test {
       if (!stopWhen_.empty() && run.commandLine.find(stopWhen_) != std::string::npos) host_.Table().StopBuild();
       return RunForReal()(run, output, exitCode);
     };
-    ASSERT_EQ(host_.Initialize("proj.orbproj", true, Device()), 1);
+    ASSERT_EQ(host_.Initialize("proj.orbproj", true, &kLpc2368), 1);
     target_ = host_.CreateConfiguration("Target");
     group_ = AddChild(host_.files(), "Filter", {{"Name", "Source"}});
     Source(".\\src\\main.c", "#include \"defs.h\"\nint main(void) { return VALUE; }\n");
@@ -46,8 +43,6 @@ class BuildProjectTest : public ::testing::Test {
     TestHost::MakeFile(host_.directory() + "\\src\\defs.h", "#define VALUE 0\n");
     host_.Table().ProjectOpened(host_.project(), "Target");
   }
-
-  virtual const DeviceRecord* Device() const { return &kLpc2368; }
 
   HostNode* Source(const std::string& path, const std::string& content, HostNode* parent = nullptr) {
     TestHost::MakeFile(host_.directory() + path.substr(1), content);
@@ -298,14 +293,6 @@ TEST_F(BuildProjectTest, CompileFileCompilesOneSourceAndRefusesHeaders) {
   EXPECT_TRUE(Exists(".\\Target\\main.o"));
 }
 
-TEST_F(BuildProjectTest, DependenciesComeFromTheCompilersFile) {
-  EXPECT_TRUE(host_.Dependencies(".\\src\\main.c").empty());  // not compiled yet
-  ASSERT_EQ(Build(), 1);
-  std::vector<std::string> main = host_.Dependencies("C:\\elsewhere\\main.c");
-  ASSERT_EQ(main.size(), 1u);
-  EXPECT_NE(main[0].find("defs.h"), std::string::npos) << main[0];
-}
-
 TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {
   char entry[260];
   EXPECT_EQ(host_.Table().NextIncludePath(entry, sizeof entry, 0), 0);  // before any first call
@@ -333,16 +320,6 @@ TEST_F(BuildProjectTest, CleanDeletesObjectsAndImageOnly) {
   }
 }
 
-class CortexBuildTest : public BuildProjectTest {
- protected:
-  const DeviceRecord* Device() const override { return &kStm32; }
-};
-
-TEST_F(CortexBuildTest, CortexImagesGetNoEntry) {
-  EXPECT_EQ(Build(), 1);
-  EXPECT_EQ(host_.commands.back().commandLine.find("--entry"), std::string::npos);
-}
-
 TEST(BuildRefusalTest, NoToolChainAndNothingToBuild) {
   TestHost host;
   host.Initialize("proj.orbproj");
@@ -355,9 +332,7 @@ TEST(BuildRefusalTest, NoToolChainAndNothingToBuild) {
   EXPECT_TRUE(host.output.empty());
 
   TestHost found;
-  TestHost::MakeFile(found.directory() + "\\bin\\armcc.exe");
-  TestHost::MakeFile(found.directory() + "\\bin\\armasm.exe");
-  TestHost::MakeFile(found.directory() + "\\bin\\armlink.exe");
+  for (const char* tool : {"armcc.exe", "armasm.exe", "armlink.exe"}) TestHost::MakeFile(found.directory() + "\\bin\\" + tool);
   found.InstallPreferences("ARM|||inc|" + found.directory() + "\\bin|\n");
   ASSERT_EQ(found.Initialize("proj.orbproj"), 1);
   found.CreateConfiguration("Target");

@@ -20,23 +20,6 @@ class HostNodeTest : public ::testing::Test {
   HostNode* root_;
 };
 
-TEST_F(HostNodeTest, FindersMatchExactNames) {
-  HostNode* a = AddChild(root_, "ZRT_CParam", {{"Empty", ""}, {"FileType", "2"}});
-  HostNode* b = AddChild(root_, "Files");
-  HostNode* c = AddChild(root_, "ZRT_CParam");
-  EXPECT_EQ(FindChild(root_, "Files"), b);
-  EXPECT_EQ(FindChild(root_, "ZRT_CParam"), a);
-  EXPECT_EQ(FindNextSibling(a, "ZRT_CParam"), c);
-  for (const char* name : {"files", "", static_cast<const char*>(nullptr)}) EXPECT_EQ(FindChild(root_, name), nullptr);
-  EXPECT_EQ(FindChild(nullptr, "Files"), nullptr);
-  EXPECT_EQ(FindNextSibling(c, "ZRT_CParam"), nullptr);
-  EXPECT_EQ(FindNextSibling(nullptr, "ZRT_CParam"), nullptr);
-  EXPECT_STREQ(GetAttribute(a, "Empty"), "");  // empty is not missing
-  EXPECT_STREQ(GetAttribute(a, "FileType"), "2");
-  for (const char* name : {"Missing", "filetype"}) EXPECT_EQ(GetAttribute(a, name), nullptr);
-  EXPECT_EQ(GetAttribute(nullptr, "FileType"), nullptr);
-}
-
 TEST_F(HostNodeTest, NumericReadersConvertLeadingText) {
   HostNode* node = AddChild(root_, "Configuration", {{"A", "12abc"}, {"B", "abc"}, {"CLK", "12.500000x"}});
   int i = -1;

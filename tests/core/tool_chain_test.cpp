@@ -117,9 +117,7 @@ TEST_F(KeilRootTest, RootIsTheFolderAboveTheProgram) {
     const char* root;
   } cases[] = {
       {"\"C:\\Keil\\UV4\\Uv4.exe\" \"%1\"", "C:\\Keil\\"},
-      {"\"C:\\Keil\\UV3\\Uv3.exe\"", "C:\\Keil\\"},
       {"C:\\Keil\\UV4\\Uv4.exe %1", ""},
-      {"\"Uv4.exe\" \"C:\\%1\"", ""},
       {"\"C:\\Uv4.exe\"", ""},
   };
   auto& registry = platform::RealRegistry();
@@ -167,17 +165,6 @@ TEST(ProbeCompiler, AcceptsAQuietZeroExit) {
   EXPECT_EQ(ProbeScript::directory, "C:\\p");
   EXPECT_EQ(ProbeScript::size, 4096);
   Interface().RunCommand = nullptr;
-  Context() = ProjectContext{};
-}
-
-TEST(DeviceRegisterDirectory, AppendsTheRegisterFileFolder) {
-  Context() = ProjectContext{};
-  const char* lines[] = {"CPU IRAM(0x40000000-0x40003FFF)", "REGFILE(\"Philips\\LPC21xx.h\")", nullptr};
-  Context().deviceIncludeDirectory = "C:\\Keil\\ARM\\INC";
-  EXPECT_EQ(DeviceRegisterDirectory("D:\\tools\\INC"), "D:\\tools\\INC");
-  Context().deviceRecord = DeviceRecord{"NXP", "LPC2129", nullptr, lines, nullptr};
-  EXPECT_EQ(DeviceRegisterDirectory("D:\\tools\\INC"), "D:\\tools\\INC\\Philips\\LPC21xx.h");
-  EXPECT_EQ(DeviceRegisterDirectory(""), "C:\\Keil\\ARM\\INC\\Philips\\LPC21xx.h");
   Context() = ProjectContext{};
 }
 
