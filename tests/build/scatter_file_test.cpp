@@ -63,6 +63,8 @@ const ScatterCase kCases[] = {
      {{{"RelativePath", "boot.s"}, {"Output", "boot.o"}, {"ro", "5"}}}},
     {"DisabledRomAreaWithoutPlacedCodeIsLeftOut", kNoAreas3, "1,0x00000000,0x00080000,1#0,0x00080000,0x00040000,0",
      kNoAreas3, kIram1, "OnChipAreasOnly.sct"},
+    {"FirstExternalRomAreaMakesAFurtherRegion", "1,0x80000000,0x00010000,0#0,0,0,0#0,0,0,0", kIrom1, kNoAreas3, kIram1,
+     "FirstExternalRomAreaMakesAFurtherRegion.sct"},
     {"UnreadableAreasCountAsEmpty", "x", "garbage#", "", nullptr, ""},
 };
 

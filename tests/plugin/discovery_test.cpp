@@ -49,13 +49,19 @@ TEST_F(DiscoveryTest, PreferenceEntryWithAllThreeToolsIsProbed) {
 }
 
 TEST_F(DiscoveryTest, MissingLinkerFallsBackToTheRegistry) {
-  std::string preferred = MakeTools("BIN40", {"armcc.exe", "armasm.exe"});
+  std::string preferred = host_.directory() + "\\Other\\BIN40";
+  for (const char* tool : {"armcc.exe", "armasm.exe"}) TestHost::MakeFile(preferred + "\\" + tool);
   host_.InstallPreferences("ARM|||inc|" + preferred + "|\n");
   MakeTools("BIN31", {"armcc.exe"});
   ASSERT_TRUE(platform::RealRegistry().SetValue(platform::RegistryRoot::kClassesRoot, kCommandKey, "",
                                                 "\"" + keil_ + "\\UV4\\Uv4.exe\" \"%1\""));
   EXPECT_EQ(host_.Initialize("demo.orbproj"), 1);
   EXPECT_TRUE(host_.commands.empty());  // only the preference source probes the compiler
+  host_.CreateConfiguration("Target");
+  host_.Table().ProjectOpened(host_.project(), "Target");
+  char first[260];
+  ASSERT_EQ(host_.Table().NextIncludePath(first, sizeof first, 1), 1);
+  EXPECT_EQ(std::string(first), keil_ + "\\ARM\\RV31\\INC");  // the folders follow the registry's installation
 }
 
 TEST_F(DiscoveryTest, NothingFoundAnswersZero) {
