@@ -36,15 +36,7 @@ TEST_F(ArmasmTest, ReportsLikeTheRealAssembler) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.output, Host("\"w.s\", line 1: Warning: A9901W: #warning directive: slow path\n0 Errors, 1 Warning\n"));
   Write("e.s", "#error wrong core ; comment\n        INCLUDE none.inc\n        INCLUDE never.inc\n");
-  ExpectFailures("armasm", {
-      {"-o e.o e.s",
-       "\"e.s\", line 1: Error: A9900E: #error directive: wrong core\n"
-       "\"e.s\", line 2: Error: A1023E: File \"none.inc\" could not be opened: No such file or directory\n"
-       "2 Errors, 0 Warnings\n"},
-      {"-o n.o none.s",
-       "Fatal error: A1023E: File \"none.s\" could not be opened: No such file or directory\n1 Error, 0 Warnings\n"},
-      {"w.s --list", "Fatal error: A3901U: Missing argument for option 'list'.\n1 Error, 0 Warnings\n"},
-  });
+  ExpectRefusals("armasm");
 }
 
 }  // namespace

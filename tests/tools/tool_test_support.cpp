@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "tests/core/case_file.h"
 
 namespace zrt::tools::testing {
 
@@ -27,11 +28,12 @@ ToolRun ToolTest::Run(const std::string& tool, const std::string& arguments) {
   return run;
 }
 
-void ToolTest::ExpectFailures(const std::string& tool, std::initializer_list<Refusal> rows) {
-  for (const Refusal& row : rows) {
-    ToolRun run = Run(tool, row.arguments);
-    EXPECT_EQ(run.exitCode, 1) << row.arguments;
-    EXPECT_EQ(run.output, Host(row.output)) << row.arguments;
+void ToolTest::ExpectRefusals(const std::string& tool) {
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("tools/fixtures/refusals.txt")) {
+    if (row[0] != tool) continue;
+    ToolRun run = Run(tool, row[1]);
+    EXPECT_EQ(run.exitCode, 1) << row[1];
+    EXPECT_EQ(run.output, Host(row[2])) << row[1];
   }
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "tests/platform/temp_folder.h"
@@ -14,12 +13,6 @@ namespace zrt::tools::testing {
 struct ToolRun {
   int exitCode = -1;
   std::string output;
-};
-
-// A command line a tool refuses, and what it prints ('\n' line ends).
-struct Refusal {
-  const char* arguments;
-  const char* output;
 };
 
 // text with its '\n' line ends as the tools print and write text on this host.
@@ -37,8 +30,9 @@ class ToolTest : public ::testing::Test {
   std::string Read(const std::string& relative);
   // True when the file or folder exists.
   bool Exists(const std::string& relative);
-  // Runs each refused command line: exit code 1 and exactly its output.
-  void ExpectFailures(const std::string& tool, std::initializer_list<Refusal> rows);
+  // Runs each command line tools/fixtures/refusals.txt gives for tool: exit code 1 and
+  // exactly the output given there.
+  void ExpectRefusals(const std::string& tool);
   // Makes a new, empty subfolder the folder the above work in (one per table row).
   void EnterSubfolder(const std::string& name);
 
