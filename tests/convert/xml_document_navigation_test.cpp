@@ -99,18 +99,6 @@ TEST(XmlDocumentNavigationTest, TagNameEndsAtTheNameDelimiters) {
   }
 }
 
-TEST(XmlDocumentNavigationTest, GbkNamesAreMatchedWhole) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.ParseText("<r><\x81\x5C" "b/><\x81\x5C/></r>"));
-  ASSERT_TRUE(document.FindChildElement("\x81\x5C"));
-  EXPECT_EQ(document.GetChildPosition(), 3u);
-  ASSERT_TRUE(document.ParseText("<r><\xD6\xD0\xCE\xC4>\xD6\xD0</\xD6\xD0\xCE\xC4></r>"));
-  ASSERT_TRUE(document.FindChildElement("\xD6\xD0\xCE\xC4"));
-  EXPECT_EQ(document.GetChildText(), "\xD6\xD0");
-  document.ResetPosition(0, 0, 0);
-  EXPECT_FALSE(document.FindChildElement("\xD6\xD0"));
-}
-
 TEST(XmlDocumentNavigationTest, ResetPositionSetsPositionsAndDropsUnknownIndexes) {
   CXmlDocument document;
   ASSERT_TRUE(document.ParseText("<r><a>1</a><b>2</b></r>"));

@@ -63,35 +63,6 @@ TEST(XmlDocumentParseTest, NestedUnendedElementsEndUpSideBySideInOrder) {
   EXPECT_EQ(testing::Outline(document), "r=\n  a=\n  x=\n  b=\n  y=\n  c=\n");
 }
 
-TEST(XmlDocumentParseTest, ManyUnendedElementsBecomeTopLevelSiblings) {
-  constexpr int kDepth = 50000;
-  std::string text;
-  for (int i = 0; i < kDepth; ++i) text += "<a>";
-  CXmlDocument document;
-  ASSERT_FALSE(document.ParseText(text.c_str()));
-  EXPECT_EQ(document.GetResultText(), "Root element has sibling");
-  int count = 0;
-  while (document.FindElement("a")) {
-    EXPECT_EQ(document.GetParentPosition(), 0u);
-    ++count;
-  }
-  EXPECT_EQ(count, kDepth);
-}
-
-TEST(XmlDocumentParseTest, MarkupErrorFlagsTheInnermostElementAndMovesUpWhenItIsNotEnded) {
-  CXmlDocument lone;
-  ASSERT_FALSE(lone.ParseText("<a></b></a>"));
-  EXPECT_TRUE(lone.GetRecords()[1].Has(kXmlMarkupError));
-  EXPECT_FALSE(lone.GetRecords()[1].Has(kXmlNotEnded));
-  EXPECT_EQ(lone.GetRecords()[1].length, 11u);
-
-  CXmlDocument moved;
-  ASSERT_FALSE(moved.ParseText("<r><a><1></r>"));
-  EXPECT_TRUE(moved.GetRecords()[1].Has(kXmlMarkupError));
-  EXPECT_FALSE(moved.GetRecords()[2].Has(kXmlMarkupError));
-  EXPECT_TRUE(moved.GetRecords()[2].Has(kXmlNotEnded));
-}
-
 TEST(XmlDocumentParseTest, StartTagLongerThanItsFieldIsMeasuredAgain) {
   std::string text = "<a x=\"" + std::string(5 << 20, 'y') + "\">text</a>";
   CXmlDocument document;

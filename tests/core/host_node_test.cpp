@@ -20,24 +20,6 @@ class HostNodeTest : public ::testing::Test {
   HostNode* root_;
 };
 
-TEST_F(HostNodeTest, NumericReadersConvertLeadingText) {
-  HostNode* node = AddChild(root_, "Configuration", {{"A", "12abc"}, {"B", "abc"}, {"CLK", "12.500000x"}});
-  int i = -1;
-  double d = -1;
-  EXPECT_STREQ(GetAttributeInt(node, "A", &i), "12abc");
-  EXPECT_EQ(i, 12);
-  GetAttributeInt(node, "B", &i);
-  EXPECT_EQ(i, 0);
-  i = -1;
-  EXPECT_EQ(GetAttributeInt(node, "Missing", &i), nullptr);
-  EXPECT_EQ(i, 0);
-  GetAttributeDouble(node, "CLK", &d);
-  EXPECT_DOUBLE_EQ(d, 12.5);
-  GetAttributeDouble(node, "Missing", &d);
-  EXPECT_DOUBLE_EQ(d, 0.0);
-  EXPECT_STREQ(GetAttributeInt(node, "A", nullptr), "12abc");
-}
-
 // The plug-in writes attributes only on nodes of its own making: clones.
 TEST_F(HostNodeTest, SetAttributeReplacesFirstOrAppends) {
   HostNode* node = CloneNode(AddChild(root_, "File", {{"RelativePath", "a.c"}, {"FileType", "1"}}));

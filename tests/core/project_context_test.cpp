@@ -89,18 +89,6 @@ TEST_F(ProjectContextTest, CurrentConfigurationFallsBackToTheLastListed) {
   EXPECT_EQ(GetCurrentConfiguration(), nullptr);  // the walk stops at an unnamed entry
 }
 
-TEST_F(ProjectContextTest, FindSectionByNameLooksAtOneElementName) {
-  HostNode* file = AddChild(files_, "File");
-  AddChild(file, "ZRT_AsmParam", {{"Name", "Debug"}});
-  HostNode* c = AddChild(file, "ZRT_CParam", {{"Name", "Debug"}});
-  HostNode* r = AddChild(file, "ZRT_CParam", {{"Name", "Release"}});
-  EXPECT_EQ(FindSectionByName(file, "ZRT_CParam", "Debug"), c);
-  EXPECT_EQ(FindSectionByName(file, "ZRT_CParam", "Release"), r);
-  EXPECT_EQ(FindSectionByName(file, "ZRT_Linker", "Debug"), nullptr);
-  EXPECT_EQ(FindChildByName(file, "Debug"), file->firstChild);
-  EXPECT_EQ(FindChildByName(file, "Other"), nullptr);
-}
-
 TEST_F(ProjectContextTest, CollectFilesTakesBuildableTypesOnceThroughFilters) {
   HostNode* c = AddChild(files_, "File", {{"FileType", "1"}});
   HostNode* group = AddChild(files_, "Filter", {{"Name", "Startup"}});
@@ -135,23 +123,6 @@ TEST_F(ProjectContextTest, ExclusionWalksUpToTheFilesElement) {
   testhost::SetValue(files_, "nobuild", "Debug?;?");
   EXPECT_TRUE(IsExcludedFromBuild(loose, true));
   EXPECT_FALSE(IsExcludedFromBuild(nullptr, true));
-}
-
-TEST_F(ProjectContextTest, LocalConfigureMarkersFollowExclusionAndSections) {
-  AddConfiguration("Debug");
-  Context().currentConfigurationName = "Debug";
-  HostNode* group = AddChild(files_, "Filter", {{"LocalConfigure", "1"}});
-  HostNode* excluded = AddChild(group, "File", {{"nobuild", "Debug?;?"}});
-  HostNode* overridden = AddChild(files_, "File");
-  AddChild(overridden, "ZRT_AsmParam", {{"Name", "Debug"}});
-  HostNode* other = AddChild(files_, "File");
-  AddChild(other, "ZRT_CParam", {{"Name", "Release"}});
-  RefreshLocalConfigureMarkers(files_);
-  EXPECT_STREQ(Value(files_, "LocalConfigure"), "0");
-  EXPECT_STREQ(Value(group, "LocalConfigure"), "0");
-  EXPECT_STREQ(Value(excluded, "LocalConfigure"), "1");
-  EXPECT_STREQ(Value(overridden, "LocalConfigure"), "1");
-  EXPECT_STREQ(Value(other, "LocalConfigure"), "0");
 }
 
 class OutOfDateTest : public ProjectContextTest {

@@ -104,30 +104,5 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeReadFailsEveryCall) {
   EXPECT_EQ(Query(key_, "v"), "<none>");
 }
 
-TEST_F(RegistryStoreTest, WithoutZrtRegistryTheStoreIsInTheConfigFolder) {
-  std::string home, xdg;
-  bool hadHome = GetEnvironment("HOME", &home);
-  bool hadXdg = GetEnvironment("XDG_CONFIG_HOME", &xdg);
-  const std::filesystem::path root = sandbox_.Folder().Path();
-  struct Case {
-    std::string xdg;
-    std::string home;
-    std::filesystem::path store;
-  };
-  const Case cases[] = {
-      {(root / "xdg").string(), (root / "home1").string(), root / "xdg" / "zrtsettings" / "registry.reg"},
-      {"", (root / "home2").string(), root / "home2" / ".config" / "zrtsettings" / "registry.reg"},
-  };
-  SetEnvironment("ZRT_REGISTRY", "");
-  for (const Case& c : cases) {
-    SetEnvironment("XDG_CONFIG_HOME", c.xdg);
-    SetEnvironment("HOME", c.home);
-    ASSERT_TRUE(registry_.SetValue(kUser, key_, "v", "1"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(c.store)) << c.store;
-  }
-  SetEnvironment("HOME", hadHome ? home : "");
-  SetEnvironment("XDG_CONFIG_HOME", hadXdg ? xdg : "");
-}
-
 }  // namespace
 }  // namespace zrt::platform

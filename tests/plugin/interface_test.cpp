@@ -179,19 +179,5 @@ TEST_F(OpenedProject, RenamingAConfigurationFollowsEverywhere) {
   EXPECT_EQ(host_.commitCount, commits);
 }
 
-TEST(ProjectOpened, NullArgumentsCollectNothing) {
-  TestHost host;
-  host.Initialize("demo.orbproj");
-  HostNode* debug = host.AddConfiguration("Debug");
-  host.Table().ProjectOpened(nullptr, "Debug");
-  host.Table().ProjectOpened(host.project(), nullptr);
-  host.Table().ProjectEvent(2, const_cast<char*>("Debug"));
-  EXPECT_EQ(Value(host.files(), "LocalConfigure"), nullptr);  // no configuration listed, no Files found
-  host.Table().ProjectOpened(host.project(), "Debug");
-  host.Table().ProjectEvent(2, const_cast<char*>("Debug"));
-  EXPECT_STREQ(Value(host.files(), "LocalConfigure"), "0");
-  EXPECT_NE(debug, nullptr);
-}
-
 }  // namespace
 }  // namespace zrt::testhost

@@ -88,12 +88,5 @@ TEST(ParseArgumentsTest, ViaFilesInsertTheirArgumentsInPlace) {
   EXPECT_EQ(ParseArguments({"--via", folder.Join("none.via")}, kTable, &missing).status, ParseStatus::kViaUnreadable);
 }
 
-TEST(OptionHelpTest, ListsTheToolsRowsThenTheCommonOnes) {
-  std::string help = OptionHelp(kTable);
-  EXPECT_EQ(help.find("  -o <value>"), 0u);
-  EXPECT_LT(help.find("  --cpu <value>"), help.find("  --help"));
-  EXPECT_NE(help.find("  --via <value>            Read further arguments from a file\n"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace zrt::tools
