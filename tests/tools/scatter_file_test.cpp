@@ -47,37 +47,14 @@ TEST(ParseScatterFileTest, ReadsRegionsBasesSizesAndSelectors) {
   EXPECT_EQ(load.regions[4].inputs[0].module, "EventRecorder.o");
 }
 
-struct ErrorCase {
-  const char* text;
-  int line;
-  int column;
-  const char* message;
-};
-
-const ErrorCase kErrorCases[] = {
-    {"", 1, 1, "Expected 'load region name', found 'EOF'."},
-    {"; only a comment\n", 2, 1, "Expected 'load region name', found 'EOF'."},
-    {"LR {", 1, 4, "Expected 'base address', found '{'."},
-    {"LR 0x1G000 {", 1, 4, "Expected 'base address', found '0x1G000'."},
-    {"LR 0x100000000 { ER 0 { } }", 1, 4, "Expected 'base address', found '0x100000000'."},
-    {"LR 0 BOGUS {", 1, 6, "Expected '{', found 'BOGUS'."},
-    {"LR 0 {\n}\n", 2, 1, "Expected 'execution region name', found '}'."},
-    {"LR 0 {\n  ER 0 {\n    *.o (RESET,\n", 4, 1, "Expected ')', found 'EOF'."},
-    {"LR 0 {\n  ER 0 {\n    *.o (RESET { )\n", 3, 16, "Expected ')', found '{'."},
-    {"LR 0 { ER 0 { } } }", 1, 19, "Expected 'load region name', found '}'."},
-    {"LR 0 { ER 0 ALIGN { } }", 1, 19, "Expected 'attribute value', found '{'."},
-    {"LR +x { ER 0 { } }", 1, 4, "Expected 'base address', found 'x'."},
-};
-
 TEST(ParseScatterFileTest, RefusesWithThePlaceAndWhatWasExpected) {
-  for (const ErrorCase& row : kErrorCases) {
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("tools/fixtures/scatter_errors.txt")) {
     ScatterDescription description;
     ScatterError error;
-    EXPECT_FALSE(ParseScatterFile(row.text, &description, &error)) << row.text;
+    EXPECT_FALSE(ParseScatterFile(row[0], &description, &error)) << row[0];
     EXPECT_EQ(error.code, "L6228E");
-    EXPECT_EQ(error.line, row.line) << row.text;
-    EXPECT_EQ(error.column, row.column) << row.text;
-    EXPECT_EQ(error.text, row.message) << row.text;
+    EXPECT_EQ(std::to_string(error.line) + ":" + std::to_string(error.column), row[1] + ":" + row[2]) << row[0];
+    EXPECT_EQ(error.text, row[3]) << row[0];
   }
   ScatterDescription description;
   ScatterError error;
