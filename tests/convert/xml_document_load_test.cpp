@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/code_page.h"
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
 #include "tests/core/case_file.h"
@@ -51,19 +52,7 @@ TEST(XmlDocumentLoadTest, ChineseProjectReadsTheSameInEveryEncoding) {
   const char* const kFiles[] = {"chinese_utf8.uvproj", "bom_utf8.uvproj", "gbk_under_utf8.uvproj",
                                 "gbk_declared.uvproj"};
   const char* const kSizes[] = {"556 bytes", "559 bytes", "541 bytes", "539 bytes"};
-  const std::string expected =
-      "Project=\n"
-      "  SchemaVersion=1.1\n"
-      "  Targets=\n"
-      "    Target=\n"
-      "      TargetName=调试 Flash\n"
-      "      Groups=\n"
-      "        Group=\n"
-      "          GroupName=用户代码\n"
-      "          Files=\n"
-      "            File=\n"
-      "              FileName=主程序.c\n"
-      "              FilePath=.\\源文件\\主程序.c\n";
+  const std::string expected = platform::Utf8ToAnsi(testing::ReadFixtureFile("convert/fixtures/chinese_project.outline"));
   for (size_t i = 0; i < std::size(kFiles); ++i) {
     CXmlDocument document;
     ASSERT_TRUE(document.LoadFile(testing::FixturePath(kFiles[i]))) << kFiles[i] << ": " << document.GetResultText();

@@ -2,6 +2,8 @@
 // damaged input is refused, never overread.
 #include <gtest/gtest.h>
 
+#include "tests/core/case_file.h"
+
 #include "tools/common/archive.h"
 #include "tools/common/elf_file.h"
 #include "tools/common/intel_hex.h"
@@ -108,16 +110,7 @@ TEST(IntelHexTest, RecordsNeverCrossSixtyFourKilobytesAndChecksumsHold) {
   std::string bytes;
   for (int i = 0; i < 40; ++i) bytes += static_cast<char>(i * 7);
   std::string text = MakeIntelHex({{0x0800FFF0, bytes}, {0x20000000, "\xAA"}}, 0x08000101);
-  EXPECT_EQ(text,
-            ":020000040800F2\n"
-            ":10FFF00000070E151C232A31383F464D545B6269B9\n"
-            ":020000040801F1\n"
-            ":1000000070777E858C939AA1A8AFB6BDC4CBD2D9A8\n"
-            ":08001000E0E7EEF5FC030A1124\n"
-            ":020000042000DA\n"
-            ":01000000AA55\n"
-            ":0400000508000101ED\n"
-            ":00000001FF\n");
+  EXPECT_EQ(text, zrt::testing::ReadFixtureFile("tools/fixtures/records.hex"));
 }
 
 }  // namespace
