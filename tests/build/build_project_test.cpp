@@ -291,6 +291,10 @@ TEST_F(BuildProjectTest, CompileFileCompilesOneSourceAndRefusesHeaders) {
   EXPECT_EQ(host_.output, (std::vector<std::string>{"Compiling \".\\src\\main.c\" ...\r\n",
                                                     "Result: 0 Error(s),0 Warning(s).\r\n"}));
   EXPECT_TRUE(Exists(".\\Target\\main.o"));
+  EXPECT_EQ(host_.Table().CompileFile(Source(".\\src\\bad.c", "#error not ready\n")), 1);
+  EXPECT_EQ(host_.output.back(), "Result: 1 Error(s),0 Warning(s).\r\n");
+  EXPECT_EQ(host_.Table().CompileFile(Source(".\\src\\odd.c", "#warning check\n")), 1);
+  EXPECT_EQ(host_.output.back(), "Result: 0 Error(s),1 Warning(s).\r\n");
 }
 
 TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {

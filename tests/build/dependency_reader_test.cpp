@@ -53,6 +53,8 @@ TEST_F(DependencyReaderTest, EntriesAfterTheSourceLineInOrder) {
   EXPECT_EQ(Entries("C:\\work\\src\\main.c"),
             (std::vector<std::string>{".\\src\\defs.h", "D:\\Program Files\\MDK\\include\\stdio.h"}));
   EXPECT_EQ(Entries("src/main.c").size(), 2u);  // "/" separates the name too
+  char entry[260];
+  EXPECT_EQ(NextDependency("main.c", entry, sizeof entry, 1), 1);
 }
 
 TEST_F(DependencyReaderTest, NoEntriesOrThoseOfTheFirstFileWhoseNameEndsAlike) {

@@ -56,9 +56,10 @@ TEST(XmlDocumentNodeTest, MaskSelectsTheKindsReturned) {
 TEST(XmlDocumentNodeTest, NodesAfterSkippedElementsKeepTheElementPosition) {
   CXmlDocument document;
   ASSERT_TRUE(document.ParseText("<r><a/>x<b/>y<c/></r>"));
-  document.ResetPosition(1, 0, 0);
+  document.ResetPosition(1, 0, 3);
   EXPECT_EQ(document.FindNextNode(kXmlText), kXmlText);
   EXPECT_EQ(document.GetCurrentPosition(), 2u);  // a
+  EXPECT_EQ(document.GetChildPosition(), 0u);
   EXPECT_EQ(document.FindNextNode(kXmlText), kXmlText);
   EXPECT_EQ(document.GetCurrentPosition(), 3u);  // b
   EXPECT_EQ(document.GetElementText(3), "y");

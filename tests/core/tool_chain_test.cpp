@@ -8,6 +8,7 @@
 
 #include "platform/environment.h"
 #include "platform/registry.h"
+#include "src/core/host_callbacks.h"
 #include "src/core/interface_table.h"
 #include "src/core/project_context.h"
 #include "src/plugin/initialize.h"
@@ -160,6 +161,9 @@ TEST(ProbeCompiler, AcceptsAQuietZeroExit) {
   EXPECT_EQ(ProbeScript::command, "C:\\Keil\\ARM\\BIN40\\armcc.exe --cpu list");
   EXPECT_EQ(ProbeScript::directory, "C:\\p");
   EXPECT_EQ(ProbeScript::size, 4096);
+  char dirty[8] = "dirty";
+  int code = 7;
+  EXPECT_EQ(host::RunCommand("x", "C:\\p", dirty, sizeof dirty, &code), 1);  // the host gets both zeroed
   Interface().RunCommand = nullptr;
   Context() = ProjectContext{};
 }
