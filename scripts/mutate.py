@@ -118,6 +118,7 @@ def apply_mutant(file, number, column, before, after):
 
 if __name__ == "__main__":
     signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # the caller stops reading once it has enough
+    signal.signal(signal.SIGINT, signal.SIG_DFL)  # Ctrl-C ends it quietly; mutate.sh restores src/
     if len(sys.argv) == 3 and sys.argv[1] == "list":
         list_mutants(int(sys.argv[2]))
     elif len(sys.argv) == 7 and sys.argv[1] == "apply":
