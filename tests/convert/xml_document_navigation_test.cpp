@@ -99,23 +99,5 @@ TEST(XmlDocumentNavigationTest, TagNameEndsAtTheNameDelimiters) {
   }
 }
 
-TEST(XmlDocumentNavigationTest, ResetPositionSetsPositionsAndDropsUnknownIndexes) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.ParseText("<r><a>1</a><b>2</b></r>"));
-  document.ResetPosition(1, 2, 0);
-  EXPECT_EQ(document.GetNodeType(), kXmlElement);
-  ASSERT_TRUE(document.FindElement("b"));
-  EXPECT_EQ(document.GetElementText(document.GetCurrentPosition()), "2");
-  document.ResetPosition(0, 1, 3);
-  EXPECT_EQ(document.GetChildText(), "2");
-  document.ResetPosition(77, 0x10000, 5);
-  EXPECT_EQ(document.GetParentPosition(), 0u);
-  EXPECT_EQ(document.GetCurrentPosition(), 0u);
-  EXPECT_EQ(document.GetChildPosition(), 0u);
-  EXPECT_EQ(document.GetNodeType(), 0);
-  EXPECT_EQ(document.GetElementText(0x10000), "");
-  EXPECT_EQ(document.GetElementTagName(0), "");
-}
-
 }  // namespace
 }  // namespace zrt

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "src/core/interface_table.h"
 #include "tests/host/host_tree.h"
 
 namespace zrt {
@@ -11,7 +10,6 @@ namespace {
 using testhost::AddChild;
 using testhost::Attributes;
 using testhost::AttributeList;
-using testhost::NameOf;
 
 class HostNodeTest : public ::testing::Test {
  protected:
@@ -72,29 +70,6 @@ TEST_F(HostNodeTest, CloneNodeCopiesTheWholeSubtreeWithoutParent) {
   SetAttribute(copy->firstChild, "Def", "B");
   EXPECT_STREQ(testhost::Value(file->firstChild, "Def"), "A");
   DestroyNode(copy);
-}
-
-// Records CommitNode calls on behalf of a host and applies the copy's attributes.
-struct CommitRecorder {
-  static inline int calls = 0;
-  static void ZRT_CDECL Commit(HostNode* target, HostNode* copy) {
-    ++calls;
-    EXPECT_NE(target, copy);
-    testhost::CopyAttributes(target, copy);
-  }
-};
-
-TEST_F(HostNodeTest, UpdateNodeAttributeCommitsAChangedCopy) {
-  Interface().CommitNode = CommitRecorder::Commit;
-  HostNode* node = AddChild(root_, "File", {{"LocalConfigure", "0"}});
-  HostNode* child = AddChild(node, "ZRT_CParam");
-  UpdateNodeAttribute(node, "LocalConfigure", "1");
-  UpdateNodeAttribute(node, "nobuild", "Debug?;?");
-  Interface().CommitNode = nullptr;
-  EXPECT_EQ(CommitRecorder::calls, 2);
-  EXPECT_EQ(Attributes(node), (AttributeList{{"LocalConfigure", "1"}, {"nobuild", "Debug?;?"}}));
-  EXPECT_EQ(node->firstChild, child);
-  EXPECT_EQ(NameOf(child), "ZRT_CParam");
 }
 
 }  // namespace
