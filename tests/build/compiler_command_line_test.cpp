@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
@@ -19,102 +20,11 @@ using testhost::SetValue;
 const char* const kArmLines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CPUTYPE(ARM7TDMI)", nullptr};
 const char* const kCortexLines[] = {"CPU IRAM(0x20000000-0x20004FFF) CPUTYPE(\"Cortex-M3\")", nullptr};
 
-enum Tool { kArmcc, kArmasm };
+// The compiler's output part and debug information, as the other lines end.
+const std::string kCompile = " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\" ";
+const std::string kDebug = " -g --dwarf2";
 
-// Which node a change applies to: the configuration, its ZRT_Output, its own tool
-// section, or the file's override section (the chain's first entry).
-enum Node { kTarget, kOutput, kOwnSection, kFileSection };
-
-struct Change {
-  Node node;
-  const char* key;
-  const char* value;
-};
-
-struct ToolCase {
-  const char* name;
-  Tool tool;
-  std::vector<Change> changes;  // on top of the defaults of a new configuration and file
-  const char* deviceOption;
-  const char* cpuOption;
-  const char* cmsisFolder;
-  bool cortexM;
-  const char* expected;
-};
-
-const ToolCase kCases[] = {
-    {"CompilerDefaults", kArmcc, {}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"CompilerWithDeviceCpuAndCmsis", kArmcc, {}, "LPC2148", "ARM7TDMI-S", "C:\\Keil\\ARM\\CMSIS", false,
-     " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S -c --device LPC2148 -I\"INC\" -o \".\\Target\\main.o\""
-     " --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"CompilerMicroLibBigEndianBrowse", kArmcc,
-     {{kTarget, "McLib", "1"}, {kTarget, "OutBig", "1"}, {kOutput, "Browse", "1"}, {kOutput, "Debug", "0"}},
-     "", "", "", false,
-     " --omf_browse \".crf\"  -D__MICROLIB --bi -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -O0"},
-    {"CompilerDefinesAndIncludesAccumulateInnermostFirst", kArmcc,
-     {{kOwnSection, "Def", "DEBUG  VER=2"},
-      {kOwnSection, "Inc", "..\\inc\\;..\\lib"},
-      {kFileSection, "Def", "FILE"},
-      {kFileSection, "Inc", "..\\file"}},
-     "", "", "", false,
-     "  -DFILE -DDEBUG -DVER=2  -I\"..\\file ..\\inc\" -I\"..\\lib\" -c  -I\"INC\" -o \".\\Target\\main.o\""
-     " --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"CompilerFileOptimisationOverridesTheTarget", kArmcc, {{kFileSection, "Opt", "2,1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O2 -Otime"},
-    {"CompilerFileInheritsTheTargetOptimisation", kArmcc, {{kOwnSection, "Opt", "3,1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O3 -Otime"},
-    {"CompilerEveryFlagInOrder", kArmcc,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"},
-      {kOwnSection, "Language", "1,1,1,1"},
-      {kOwnSection, "List", "1"},
-      {kOwnSection, "Misc", "--c99"}},
-     "", "", "", true,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  --c99 -g --dwarf2 -O0"
-     " --apcs=interwork --apcs=interwork --apcs=/ropi --apcs=/rwpi --thumb --split_sections --split_ldm --strict"
-     " --enum_is_int --signed_chars -W --asm --interleave"},
-    {"CompilerFileFlagsWinPerFlag", kArmcc,
-     {{kOwnSection, "Code", "1,0,1,0,0,0"}, {kFileSection, "Code", "0,2,2,2,2,1"}, {kFileSection, "Language", "2,1,2,2"}},
-     "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0 --apcs=/rwpi"
-     " --split_ldm --enum_is_int"},
-    {"CompilerIncompleteFileCodeIsPassedOver", kArmcc,
-     {{kOwnSection, "Code", "1,0,0,0,0,0"}, {kFileSection, "Code", "0,0,0"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0 --thumb"},
-    {"CompilerListOfAFileOverrideIsIgnored", kArmcc, {{kFileSection, "List", "1"}}, "", "", "", false,
-     " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0"},
-    {"AssemblerDefaults", kArmasm, {}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\Target\\start.lst\" --xref "},
-    {"AssemblerWithDeviceCpuAndCmsis", kArmasm, {{kOwnSection, "List", "0"}}, "LPC2148", "ARM7TDMI-S",
-     "C:\\Keil\\ARM\\CMSIS", false,
-     " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S  --device LPC2148 -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2"},
-    {"AssemblerMicroLibDefinesIncludes", kArmasm,
-     {{kTarget, "McLib", "1"},
-      {kTarget, "OutBig", "1"},
-      {kOwnSection, "Def", "DEBUG  VER=2"},
-      {kOwnSection, "Inc", "..\\inc\\;..\\lib"},
-      {kOwnSection, "List", "0"},
-      {kOutput, "Debug", "0"}},
-     "", "", "", false,
-     " --pd \"__MICROLIB SETA 1\" --bi  --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\"  -I\"..\\inc\" -I\"..\\lib\" "
-     " -I\"INC\" -o \".\\Target\\start.o\" "},
-    {"AssemblerEveryFlagInOrder", kArmasm,
-     {{kOwnSection, "Code", "1,1,1,1,1,1"}, {kOwnSection, "Language", "1"}, {kOwnSection, "List", "0"},
-      {kOwnSection, "Misc", "--apcs /ref"}},
-     "", "", "", true,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  --apcs /ref -g --dwarf2 --apcs=interwork --apcs=interwork"
-     " --apcs=/ropi --apcs=/rwpi --16 --split_ldm --nowarn"},
-    {"AssemblerUnusedFifthFlagAddsNothing", kArmasm, {{kFileSection, "Code", "2,2,2,2,1,2"}, {kOwnSection, "List", "0"}},
-     "", "", "", false, "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2"},
-    {"AssemblerListingWithoutCrossReference", kArmasm, {{kOwnSection, "List", "1,0"}}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\Target\\start.lst\""},
-    {"AssemblerListingInTheChosenFolder", kArmasm, {{kOutput, "OutList", "1,.\\lists"}}, "", "", "", false,
-     "  -I\"INC\" -o \".\\Target\\start.o\"  -g --dwarf2 --list \".\\lists\\start.lst\" --xref "},
-};
-
-void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
-
-class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
+class CompilerCommandLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Context() = ProjectContext{};
@@ -147,12 +57,6 @@ class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
     Context() = ProjectContext{};
   }
 
-  void Apply(Tool tool, const std::vector<Change>& changes) {
-    HostNode* nodes[] = {configuration_, output_, tool == kArmcc ? compiler_ : assembler_,
-                         tool == kArmcc ? compilerOverride_ : assemblerOverride_};
-    for (const Change& change : changes) SetValue(nodes[change.node], change.key, change.value);
-  }
-
   std::string Compile(HostNode* configuration, HostNode* output, const std::string& extraIncludes = "") {
     return BuildCompilerCommandLine({compilerOverride_, compiler_}, configuration, output, "main.o", extraIncludes);
   }
@@ -170,25 +74,38 @@ class CompilerCommandLineTest : public ::testing::TestWithParam<ToolCase> {
   HostNode* assemblerOverride_;
 };
 
-TEST_P(CompilerCommandLineTest, BuildsTheWholeLine) {
-  const ToolCase& c = GetParam();
-  Apply(c.tool, c.changes);
-  Context().deviceOption = c.deviceOption;
-  Context().cpuOption = c.cpuOption;
-  Context().cmsisIncludeDirectory = c.cmsisFolder;
-  if (c.cortexM) Context().deviceRecord.information = kCortexLines;
-  EXPECT_EQ(c.tool == kArmcc ? Compile(configuration_, output_) : Assemble(configuration_, output_), c.expected);
+TEST_F(CompilerCommandLineTest, BuildsTheWholeLine) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/compiler_lines.txt")) {
+    SCOPED_TRACE(row[1]);
+    TearDown();
+    SetUp();
+    bool compiler = row[0] == "armcc";
+    std::map<std::string, HostNode*> nodes = {{"target", configuration_}, {"output", output_},
+                                              {"own", compiler ? compiler_ : assembler_},
+                                              {"file", compiler ? compilerOverride_ : assemblerOverride_}};
+    for (size_t i = 4; i < row.size(); ++i) {
+      size_t dot = row[i].find('.'), equals = row[i].find('=');
+      SetValue(nodes.at(row[i].substr(0, dot)), row[i].substr(dot + 1, equals - dot - 1), row[i].substr(equals + 1));
+    }
+    if (row[2] == "1") Context().deviceRecord.information = kCortexLines;
+    EXPECT_EQ(compiler ? Compile(configuration_, output_) : Assemble(configuration_, output_), row[3]);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CompilerCommandLineTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
+TEST_F(CompilerCommandLineTest, DeviceCpuAndCmsisFolder) {
+  Context().deviceOption = "LPC2148";
+  Context().cpuOption = "ARM7TDMI-S";
+  Context().cmsisIncludeDirectory = "C:\\Keil\\ARM\\CMSIS";
+  EXPECT_EQ(Compile(configuration_, output_), " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S -c --device LPC2148 -I\"INC\""
+                                              " -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\" " + kDebug + " -O0");
+  SetValue(assembler_, "List", "0");
+  EXPECT_EQ(Assemble(configuration_, output_),
+            " -I\"C:\\Keil\\ARM\\CMSIS\"  --cpu ARM7TDMI-S  --device LPC2148 -I\"INC\" -o \".\\Target\\start.o\" " + kDebug);
+}
 
-TEST_F(CompilerCommandLineTest, OutputSectionIsFoundUnderTheConfiguration) {
-  EXPECT_EQ(Compile(configuration_, nullptr), Compile(configuration_, output_));
+TEST_F(CompilerCommandLineTest, OutputSectionIsFoundUnderTheConfigurationWhichMustBeThere) {
+  EXPECT_EQ(Compile(configuration_, nullptr), Compile(configuration_, output_));  // found under the configuration
   EXPECT_EQ(Assemble(configuration_, nullptr), Assemble(configuration_, output_));
-}
-
-TEST_F(CompilerCommandLineTest, NothingToBuildWithoutConfigurationOrOutputSection) {
   EXPECT_EQ(Compile(nullptr, nullptr), "");  // no project, so no current configuration
   EXPECT_EQ(Assemble(nullptr, nullptr), "");
   HostNode* bare = testhost::NewNode("Configuration");
@@ -198,7 +115,7 @@ TEST_F(CompilerCommandLineTest, NothingToBuildWithoutConfigurationOrOutputSectio
 }
 
 TEST_F(CompilerCommandLineTest, ExtraIncludesFollowTheChainsFolders) {
-  const std::string tail = " -c  -I\"INC\" -o \".\\Target\\main.o\" --depend \".\\Target\\main.d\"  -g --dwarf2 -O0";
+  const std::string tail = kCompile + kDebug + " -O0";
   EXPECT_EQ(Compile(configuration_, output_, "C:\\Keil\\ARM\\INC\\;D:\\extra"),
             "  -I\"C:\\Keil\\ARM\\INC\" -I\"D:\\extra\"" + tail);
   SetValue(compiler_, "Inc", "..\\inc");
@@ -213,40 +130,6 @@ TEST_F(CompilerCommandLineTest, ListingFolderIsCreatedOnEveryAssembly) {
   SetValue(assembler_, "List", "0,1");
   Assemble(configuration_, output_);
   EXPECT_EQ(fs_.madeDirectories.size(), 2u);
-}
-
-TEST(DefineOptionsTest, ExpandsEachTokenInOrder) {
-  struct Row {
-    const char* defines;
-    const char* compiler;
-    const char* assembler;
-  } rows[] = {
-      {"", "", ""},
-      {"DEBUG", " -DDEBUG", " --pd \"DEBUG SETA 1\""},
-      {"DEBUG  VER=2", " -DDEBUG -DVER=2", " --pd \"DEBUG SETA 1\" --pd \"VER=2 SETA 1\""},
-      {"A \tB", " -DA -DB", " --pd \"A SETA 1\" --pd \"B SETA 1\""},
-      {"A ", " -DA", " --pd \"A SETA 1\""},
-      {" A", " -D -DA", " --pd \" SETA 1\" --pd \"A SETA 1\""},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(BuildDefineOptions(row.defines, DefineStyle::kCompiler), row.compiler) << row.defines;
-    EXPECT_EQ(BuildDefineOptions(row.defines, DefineStyle::kAssembler), row.assembler) << row.defines;
-  }
-}
-
-TEST(IncludeOptionsTest, QuotesEachFolderInOrder) {
-  struct Row {
-    const char* folders;
-    const char* options;
-  } rows[] = {
-      {"", ""},
-      {"..\\inc\\;..\\lib", " -I\"..\\inc\" -I\"..\\lib\""},
-      {"a;b;", " -I\"a\" -I\"b\""},
-      {"a\\\\", " -I\"a\\\""},
-      {";a", " -I\"\" -I\"a\""},
-      {"C:\\Program Files\\inc", " -I\"C:\\Program Files\\inc\""},
-  };
-  for (const Row& row : rows) EXPECT_EQ(BuildIncludeOptions(row.folders), row.options) << row.folders;
 }
 
 }  // namespace

@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "src/core/project_context.h"
 #include "tests/host/host_tree.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
@@ -19,166 +20,14 @@ using testhost::SetValue;
 const char* const kArmLines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CPUTYPE(ARM7TDMI)", nullptr};
 const char* const kCortexLines[] = {"CPU IRAM(0x20000000-0x20004FFF) CPUTYPE(\"Cortex-M3\")", nullptr};
 
-// Which node a change applies to.
-enum Node { kTarget, kLinker, kOutput };
+// Pieces of the default line, for configuration Target of project proj.
+const std::string kScatter = "--scatter \".\\Target\\proj.sct\"";
+const std::string kSummary = " --autoat --summary_stderr --info summarysizes";
+const std::string kLibrary = " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict";
+const std::string kRest = " --info veneers --info unused --info totals --info sizes --xref --symbols --callgraph"
+                          " --map  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\"";
 
-struct Change {
-  Node node;
-  const char* key;
-  const char* value;
-};
-
-struct LinkerCase {
-  const char* name;
-  std::vector<Change> changes;  // on top of the defaults of a new configuration
-  const char* deviceOption;
-  const char* cpuOption;
-  bool cortexM;
-  const char* expected;
-};
-
-// The defaults line for configuration Target of project proj, with a library folder.
-constexpr char kDefaultsLine[] =
-    "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes"
-    " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict --info veneers --info unused --info totals --info sizes"
-    " --xref --symbols --callgraph --map  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\"";
-
-const LinkerCase kCases[] = {
-    {"Defaults", {}, "", "", false, kDefaultsLine},
-    {"DeviceCpuAndMisc",
-     {{kLinker, "Misc", "--verbose"}},
-     "LPC2148",
-     "ARM7TDMI-S",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --device LPC2148 --autoat --summary_stderr --info summarysizes --cpu ARM7TDMI-S"
-     " --verbose --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict --info veneers --info unused --info totals"
-     " --info sizes --xref --symbols --callgraph --map  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\""},
-    {"SuppressedWarnings",
-     {{kLinker, "Code", "0,0,0,1,(1234,6319)"}, {kLinker, "List", "0,1,1,1,1,1,1,1,1"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes"
-     " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict --diag_suppress 1234,6319 -o \".\\Target\\proj.axf\""},
-    {"RopiRwpiNoScanLib",
-     {{kLinker, "Code", "1,1,1,0,()"}, {kLinker, "List", "0,0,0,0,0,0,0,0,0"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --ropi --rwpi --noscanlib"
-     " -o \".\\Target\\proj.axf\""},
-    {"IncompleteCodeAddsNoCodeOptions",
-     {{kLinker, "Code", "0,0,0,1"}, {kLinker, "List", "0"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes -o \".\\Target\\proj.axf\""},
-    {"BaseAddressesWithEntry",
-     {{kLinker, "UseDef", "0"}, {kLinker, "Rom", "0x00000000"}, {kLinker, "Ram", "0x40000000"}, {kLinker, "List", ""}},
-     "",
-     "",
-     false,
-     "--ro_base 0x00000000 --entry 0x00000000 --rw_base 0x40000000  --autoat --summary_stderr --info summarysizes"
-     " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict -o \".\\Target\\proj.axf\""},
-    {"EntryInMiscIsNotRepeated",
-     {{kLinker, "UseDef", "0"},
-      {kLinker, "Rom", "0x00000000"},
-      {kLinker, "Ram", "0x40000000"},
-      {kLinker, "Misc", "--entry Reset_Handler"},
-      {kLinker, "List", ""}},
-     "",
-     "",
-     false,
-     "--ro_base 0x00000000 --rw_base 0x40000000  --autoat --summary_stderr --info summarysizes --entry Reset_Handler"
-     " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict -o \".\\Target\\proj.axf\""},
-    {"CortexMGetsNoEntry",
-     {{kLinker, "UseDef", "0"}, {kLinker, "Rom", "0x8000000"}, {kLinker, "Ram", "0x20000000"}, {kLinker, "List", ""}},
-     "",
-     "",
-     true,
-     "--ro_base 0x8000000 --rw_base 0x20000000  --autoat --summary_stderr --info summarysizes"
-     " --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict -o \".\\Target\\proj.axf\""},
-    {"UserScatterFileWinsOverBaseAddresses",
-     {{kLinker, "UseDef", "0"},
-      {kLinker, "Sct", ".\\board.sct"},
-      {kLinker, "Rom", "0x00000000"},
-      {kLinker, "Ram", "0x40000000"},
-      {kLinker, "List", ""}},
-     "",
-     "",
-     false,
-     "--scatter \".\\board.sct\" --autoat --summary_stderr --info summarysizes --libpath \"C:\\Keil\\ARM\\RV31\\LIB\""
-     " --strict -o \".\\Target\\proj.axf\""},
-    {"RomWithoutRamAddsNoBase",
-     {{kLinker, "UseDef", "0"}, {kLinker, "Rom", "0x00000000"}, {kLinker, "List", ""}},
-     "",
-     "",
-     false,
-     " --autoat --summary_stderr --info summarysizes --libpath \"C:\\Keil\\ARM\\RV31\\LIB\" --strict"
-     " -o \".\\Target\\proj.axf\""},
-    {"ListingOffAddsNoListingWhateverTheFlags",
-     {{kLinker, "List", "0,1,1,1,1,1,1,1,1"}, {kLinker, "Code", "0,0,1,0,()"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --noscanlib"
-     " -o \".\\Target\\proj.axf\""},
-    {"MapOnly",
-     {{kLinker, "List", "1,1,0,0,0,0,0,0,0"}, {kLinker, "Code", "0,0,1,0,()"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --noscanlib"
-     " --map  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\""},
-    {"ListingWithoutFlags",
-     {{kLinker, "List", "1,0,0,0,0,0,0,0,0"}, {kLinker, "Code", "0,0,1,0,()"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --noscanlib"
-     "  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\""},
-    {"EightListFlagsAddNoListing",
-     {{kLinker, "List", "1,1,1,1,1,1,1,1"}, {kLinker, "Code", "0,0,1,0,()"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --noscanlib"
-     " -o \".\\Target\\proj.axf\""},
-    {"ChosenFoldersNoDebugFeedbackMicroLib",
-     {{kOutput, "OutName", "1,.\\out\\build\\image"},
-      {kOutput, "OutList", "1,.\\lists"},
-      {kOutput, "Debug", "0"},
-      {kTarget, "Cross", "1"},
-      {kTarget, "McLib", "1"},
-      {kLinker, "List", "1,0,0,0,0,0,0,0,1"},
-      {kLinker, "Code", "0,0,1,0,()"}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes --noscanlib"
-     " --info veneers  --list \".\\lists\\image.map\" --nodebug --feedback \".\\out\\build\\image.fed\""
-     " --library_type=microlib -o \".\\out\\build\\image.axf\""},
-    {"OutNameWithoutCommaUsesTheDefaultBase",
-     {{kOutput, "OutName", "0"}, {kOutput, "OutList", "0"}, {kLinker, "List", "1,0,0,0,0,0,0,0,0"},
-      {kLinker, "Code", ""}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes"
-     "  --list \".\\Target\\proj.map\" -o \".\\Target\\proj.axf\""},
-    {"OutNameWithoutFolderListsUnderTheProjectName",
-     {{kOutput, "OutName", "1,image"}, {kLinker, "List", "1,0,0,0,0,0,0,0,0"}, {kLinker, "Code", ""}},
-     "",
-     "",
-     false,
-     "--scatter \".\\Target\\proj.sct\" --autoat --summary_stderr --info summarysizes"
-     "  --list \".\\Target\\proj.map\" -o \"image.axf\""},
-};
-
-// Names the case in failure messages.
-void PrintTo(const LinkerCase& c, std::ostream* os) { *os << c.name; }
-
-class LinkerCommandLineTest : public ::testing::TestWithParam<LinkerCase> {
+class LinkerCommandLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Context() = ProjectContext{};
@@ -192,30 +41,14 @@ class LinkerCommandLineTest : public ::testing::TestWithParam<LinkerCase> {
              {"Name", "Target"}, {"OldName", "Target"}, {"OP", "0"}, {"Cross", "0"}, {"OutBig", "0"}, {"McLib", "0"}}) {
       SetValue(configuration_, key, value);
     }
-    output_ = AddChild(configuration_, "ZRT_Output",
-                       {{"OutName", "0,.\\Target\\proj"},
-                        {"OutType", "1"},
-                        {"OutBatch", "0"},
-                        {"OutHex", "0"},
-                        {"OutList", "0,.\\Target"},
-                        {"Debug", "1"},
-                        {"Browse", "0"}});
-    linker_ = AddChild(configuration_, "ZRT_Linker",
-                       {{"Misc", ""},
-                        {"UseDef", "1"},
-                        {"Code", "0,0,0,1,()"},
-                        {"Sct", ""},
-                        {"List", "1,1,1,1,1,1,1,1,1"},
-                        {"first", ""}});
+    output_ = AddChild(configuration_, "ZRT_Output", {{"OutName", "0,.\\Target\\proj"}, {"OutType", "1"}, {"OutBatch", "0"},
+                                                      {"OutHex", "0"}, {"OutList", "0,.\\Target"}, {"Debug", "1"}, {"Browse", "0"}});
+    linker_ = AddChild(configuration_, "ZRT_Linker", {{"Misc", ""}, {"UseDef", "1"}, {"Code", "0,0,0,1,()"}, {"Sct", ""},
+                                                      {"List", "1,1,1,1,1,1,1,1,1"}, {"first", ""}});
   }
   void TearDown() override {
     testhost::DeleteNode(configuration_);
     Context() = ProjectContext{};
-  }
-
-  void Apply(const std::vector<Change>& changes) {
-    HostNode* nodes[] = {configuration_, linker_, output_};
-    for (const Change& change : changes) SetValue(nodes[change.node], change.key, change.value);
   }
 
   std::string Build() { return BuildLinkerCommandLine(configuration_, linker_, output_); }
@@ -226,32 +59,36 @@ class LinkerCommandLineTest : public ::testing::TestWithParam<LinkerCase> {
   HostNode* output_;
 };
 
-TEST_P(LinkerCommandLineTest, BuildsTheWholeLine) {
-  const LinkerCase& c = GetParam();
-  Apply(c.changes);
-  Context().deviceOption = c.deviceOption;
-  Context().cpuOption = c.cpuOption;
-  if (c.cortexM) Context().deviceRecord.information = kCortexLines;
-  EXPECT_EQ(Build(), c.expected);
+TEST_F(LinkerCommandLineTest, BuildsTheWholeLine) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/linker_lines.txt")) {
+    SCOPED_TRACE(row[0]);
+    TearDown();
+    SetUp();
+    std::map<std::string, HostNode*> nodes = {{"target", configuration_}, {"output", output_}, {"linker", linker_}};
+    for (size_t i = 3; i < row.size(); ++i) {
+      size_t dot = row[i].find('.'), equals = row[i].find('=');
+      SetValue(nodes.at(row[i].substr(0, dot)), row[i].substr(dot + 1, equals - dot - 1), row[i].substr(equals + 1));
+    }
+    if (row[1] == "1") Context().deviceRecord.information = kCortexLines;
+    EXPECT_EQ(Build(), row[2]);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LinkerCommandLineTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<LinkerCase>& info) { return info.param.name; });
-
-TEST_F(LinkerCommandLineTest, GeneratedDescriptionIsRequestedWithItsPath) {
-  Build();
+TEST_F(LinkerCommandLineTest, DeviceCpuAndMiscAndTheGeneratedDescriptionRequested) {
+  Context().deviceOption = "LPC2148";
+  Context().cpuOption = "ARM7TDMI-S";
+  SetValue(linker_, "Misc", "--verbose");
+  EXPECT_EQ(Build(), kScatter + " --device LPC2148" + kSummary + " --cpu ARM7TDMI-S --verbose" + kLibrary + kRest);
   EXPECT_EQ(Context().scatterRequested, 1);
   EXPECT_EQ(Context().scatterFilePath, ".\\Target\\proj.sct");
 }
 
-TEST_F(LinkerCommandLineTest, RequestIsClearedWhenTheUserFileApplies) {
-  Build();
-  Apply({{kLinker, "UseDef", "0"}, {kLinker, "Sct", ".\\board.sct"}});
+TEST_F(LinkerCommandLineTest, UserFileOrMissingNodesClearTheRequest) {
+  Context().scatterRequested = 1;
+  SetValue(linker_, "UseDef", "0");
+  SetValue(linker_, "Sct", ".\\board.sct");
   Build();
   EXPECT_EQ(Context().scatterRequested, 0);
-}
-
-TEST_F(LinkerCommandLineTest, MissingNodesGiveAnEmptyTextAndClearTheRequest) {
   const HostNode* missing[][3] = {
       {nullptr, linker_, output_}, {configuration_, nullptr, output_}, {configuration_, linker_, nullptr}};
   for (const auto& nodes : missing) {
@@ -262,7 +99,7 @@ TEST_F(LinkerCommandLineTest, MissingNodesGiveAnEmptyTextAndClearTheRequest) {
 }
 
 TEST_F(LinkerCommandLineTest, CreatesTheFolderOfTheOutputBase) {
-  Apply({{kOutput, "OutName", "1,.\\out\\build\\image"}});
+  SetValue(output_, "OutName", "1,.\\out\\build\\image");
   Build();
   EXPECT_EQ(fs_.madeDirectories, std::vector<std::string>{".\\out\\build"});
 }

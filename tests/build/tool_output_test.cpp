@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "src/core/interface_table.h"
 #include "src/core/project_context.h"
+#include "tests/core/case_file.h"
 #include "tests/core/fake_file_system.h"
 
 namespace zrt {
@@ -57,92 +59,19 @@ class ToolOutputTest : public ::testing::Test {
   int warnings_ = -1;
 };
 
-TEST_F(ToolOutputTest, CompilerErrorIsRewrittenWithAnAbsolutePath) {
-  EXPECT_EQ(Parse("\"main.c\", line 12: Error:  #20: identifier \"x\" is undefined\n", kCompilerOutput), 1);
-  EXPECT_EQ(warnings_, 0);
-  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\main.c(12): Error:  #20: identifier \"x\" is undefined\r\n"}));
-  EXPECT_EQ(fs_.current, "C:\\p");
-}
-
-TEST_F(ToolOutputTest, CompilerLinesAreCountedByKind) {
-  std::string text =
-      "\"a.c\", line 3: Warning:  #68-D: integer conversion resulted in a change of sign\n"
-      "    : public x\n"
-      "\"C:\\lib\\b.h\", line 40: Error:  #5: cannot open source input file \"c.h\": No such file\n"
-      "a.c: 1 warning, 1 error\n";
-  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
-  EXPECT_EQ(warnings_, 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{
-                           "C:\\p\\a.c(3): Warning:  #68-D: integer conversion resulted in a change of sign\r\n",
-                           "C:\\lib\\b.h(40): Error:  #5: cannot open source input file \"c.h\": No such file\r\n"}));
-}
-
-TEST_F(ToolOutputTest, UncountedKindIsShownThenTheWholeTextCountsAsOneError) {
-  std::string text = "\"x.s\", line 1: Fatal error: A3900U: Unrecognized option\n";
-  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\x.s(1): Fatal error: A3900U: Unrecognized option\r\n", text}));
-}
-
-TEST_F(ToolOutputTest, SilentRunIsClean) {
-  for (int mode : {kCompilerOutput, kLinkerOutput, kFromElfOutput}) {
-    EXPECT_EQ(Parse("", mode), 0);
-    EXPECT_EQ(warnings_, 0);
+TEST_F(ToolOutputTest, CountsAndRewritesEachKindOfLine) {
+  const std::map<std::string, int> kModes = {{"compiler", kCompilerOutput}, {"linker", kLinkerOutput},
+                                              {"fromelf", kFromElfOutput}};
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/tool_output_cases.txt")) {
+    g_written.clear();
+    EXPECT_EQ(Parse(row[3], kModes.at(row[0])), std::stoi(row[1])) << row[3];
+    EXPECT_EQ(warnings_, std::stoi(row[2])) << row[3];
+    EXPECT_EQ(g_written, std::vector<std::string>(row.begin() + 4, row.end())) << row[3];
   }
-  EXPECT_TRUE(g_written.empty());
-}
-
-TEST_F(ToolOutputTest, NullTextLeavesWarningsAlone) {
+  EXPECT_EQ(fs_.current, "C:\\p");
   int warnings = 7;
   EXPECT_EQ(ParseToolOutput(nullptr, 10, kCompilerOutput, &warnings), 0);
   EXPECT_EQ(warnings, 7);
-}
-
-TEST_F(ToolOutputTest, UnterminatedLastLineIsNeverCounted) {
-  std::string text = "\"main.c\", line 12: Error:  #20: no line end";
-  EXPECT_EQ(Parse(text, kCompilerOutput), 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
-}
-
-TEST_F(ToolOutputTest, LinkerMessagesWithoutFileAreWrittenUnchanged) {
-  std::string text =
-      "Error: L6218E: Undefined symbol main (referred from kernel.o).\n"
-      "Warning: L6304W: Duplicate input file a.o ignored.\n"
-      "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"
-      "Finished: 0 information, 1 warning and 2 error messages.\n";
-  EXPECT_EQ(Parse(text, kLinkerOutput), 2);
-  EXPECT_EQ(warnings_, 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{
-                           "Error: L6218E: Undefined symbol main (referred from kernel.o).\n",
-                           "Warning: L6304W: Duplicate input file a.o ignored.\n",
-                           "Fatal error: L6002U: Could not open file x.o: No such file or directory\n"}));
-}
-
-TEST_F(ToolOutputTest, LinkerFileReferenceIsRewritten) {
-  std::string text = "\"app.sct\", line 22 (column 7): Warning: L6314W: No section matches pattern *(.bss).\n";
-  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
-  EXPECT_EQ(warnings_, 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{"C:\\p\\app.sct(22): Warning: L6314W: No section matches pattern *(.bss).\r\n"}));
-}
-
-TEST_F(ToolOutputTest, LinkerProgramSizeAloneIsClean) {
-  std::string text = "Program Size: Code=37976 RO-data=5560 RW-data=468 ZI-data=52776  \n";
-  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
-  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
-}
-
-TEST_F(ToolOutputTest, LinkerWarningBeforeProgramSizeHidesTheSummary) {
-  std::string text =
-      "Warning: L6304W: Duplicate input file a.o ignored.\n"
-      "Program Size: Code=100 RO-data=4 RW-data=0 ZI-data=8  \n";
-  EXPECT_EQ(Parse(text, kLinkerOutput), 0);
-  EXPECT_EQ(warnings_, 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{"Warning: L6304W: Duplicate input file a.o ignored.\n"}));
-}
-
-TEST_F(ToolOutputTest, FromElfOutputAlwaysCountsAsOneError) {
-  std::string text = "Error: Q0147E: Failed to create Directory x.hex\n";
-  EXPECT_EQ(Parse(text, kFromElfOutput), 1);
-  EXPECT_EQ(g_written, (std::vector<std::string>{text}));
 }
 
 TEST_F(ToolOutputTest, OverlongFieldsAreCutNotOverflowed) {

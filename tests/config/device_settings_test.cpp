@@ -48,6 +48,10 @@ TEST_F(DeviceSettingsTest, ApplySelectedDeviceWritesTheDeviceValuesOntoTheCopy) 
 TEST_F(DeviceSettingsTest, TheChosenDeviceBecomesThePagesDevice) {
   EXPECT_EQ(PageDeviceLines(), kProjectLines);
   HostNode* copy = CloneNode(AddConfiguration("Debug"));
+  ApplySelectedDevice(copy, nullptr);  // no device chosen changes nothing
+  ApplySelectedDevice(nullptr, &chosen_);
+  EXPECT_EQ(Attributes(copy), (AttributeList{{"Name", "Debug"}, {"OldName", "Debug"}}));
+  EXPECT_EQ(SelectedDevice().Record(), nullptr);
   std::vector<const char*> lines(kChosenLines, kChosenLines + 2);
   lines.push_back(nullptr);
   DeviceRecord temporary{"V", "STM32F103C8", nullptr, lines.data(), "k"};
@@ -56,16 +60,6 @@ TEST_F(DeviceSettingsTest, TheChosenDeviceBecomesThePagesDevice) {
   ASSERT_NE(SelectedDevice().Record(), nullptr);
   EXPECT_STREQ(SelectedDevice().Record()->name, "STM32F103C8");
   EXPECT_TRUE(IsCortexM(PageDeviceLines()));
-  DestroyNode(copy);
-}
-
-TEST_F(DeviceSettingsTest, NoDeviceChosenChangesNothing) {
-  HostNode* copy = CloneNode(AddConfiguration("Debug"));
-  ApplySelectedDevice(copy, nullptr);
-  ApplySelectedDevice(nullptr, &chosen_);
-  EXPECT_EQ(Attributes(copy), (AttributeList{{"Name", "Debug"}, {"OldName", "Debug"}}));
-  EXPECT_EQ(SelectedDevice().Record(), nullptr);
-  EXPECT_EQ(Context().deviceHeaderPath, "");
   DestroyNode(copy);
 }
 
@@ -81,12 +75,8 @@ TEST_F(DeviceSettingsTest, RefreshRederivesForAnotherDevice) {
   EXPECT_STREQ(Value(configuration, "IRAM"), "1,0x40000000,0x00008000,0#0,0,0,0");
   EXPECT_STREQ(Value(configuration, "CLK"), "12.000000");
   EXPECT_STREQ(Value(configuration, "OldCPU"), "LPC2148");
-}
-
-TEST_F(DeviceSettingsTest, RefreshWithAnExternalStartupAreaLeavesIromUnflagged) {
-  HostNode* configuration = AddConfiguration("Debug");
   testhost::SetValue(configuration, "OldCPU", "other");
-  RefreshDeviceMemory(configuration, true);
+  RefreshDeviceMemory(configuration, true);  // with an external startup area IROM is not flagged
   EXPECT_STREQ(Value(configuration, "IROM"), "1,0x00000000,0x00080000,0#0,0,0,0");
 }
 

@@ -41,30 +41,16 @@ class SectionChainTest : public ConfigTest {
 
 TEST_F(SectionChainTest, ChainRunsFromTheFileOutToTheConfiguration) {
   HostNode* own = Target(debug_, "ZRT_CParam", {});
-  Target(release_, "ZRT_CParam", {});
+  HostNode* releaseOwn = Target(release_, "ZRT_CParam", {});
   HostNode* onGroup = Override(group_, "ZRT_CParam", "Debug", {});
-  Override(group_, "ZRT_CParam", "Release", {});
+  HostNode* releaseGroup = Override(group_, "ZRT_CParam", "Release", {});
   Override(subgroup_, "ZRT_AsmParam", "Debug", {});
   HostNode* onFile = Override(file_, "ZRT_CParam", "Debug", {});
   EXPECT_EQ(BuildSectionChain(nullptr, file_, SectionKind::kCompiler), (std::vector<HostNode*>{onFile, onGroup, own}));
   EXPECT_EQ(BuildSectionChain(debug_, nullptr, SectionKind::kCompiler), (std::vector<HostNode*>{own}));
   EXPECT_TRUE(BuildSectionChain(nullptr, file_, SectionKind::kAssembler).size() == 1);
-}
-
-TEST_F(SectionChainTest, ConfigurationGivenSelectsItsOverrides) {
-  Target(debug_, "ZRT_CParam", {});
-  HostNode* releaseOwn = Target(release_, "ZRT_CParam", {});
-  HostNode* releaseGroup = Override(group_, "ZRT_CParam", "Release", {});
-  Override(group_, "ZRT_CParam", "Debug", {});
   EXPECT_EQ(BuildSectionChain(release_, file_, SectionKind::kCompiler),
-            (std::vector<HostNode*>{releaseGroup, releaseOwn}));
-}
-
-TEST_F(SectionChainTest, CodeFlagsInheritOneByOne) {
-  Target(debug_, "ZRT_CParam", {{"Code", "1,0,0,0,0,0"}});
-  Override(file_, "ZRT_CParam", "Debug", {{"Code", "2,1,2,2,2,2"}});
-  ResolvedSettings settings = ResolveFile(SectionKind::kCompiler);
-  EXPECT_EQ(std::vector<int>(settings.Code, settings.Code + 6), (std::vector<int>{1, 1, 0, 0, 0, 0}));
+            (std::vector<HostNode*>{releaseGroup, releaseOwn}));  // the configuration given selects its overrides
 }
 
 TEST_F(SectionChainTest, IncompleteRecordsArePassedOverAsAWhole) {
@@ -121,13 +107,17 @@ TEST_F(SectionChainTest, ListComesFromTheConfigurationOnly) {
   EXPECT_EQ(settings.Language[kNoWarnings], 1);
 }
 
-TEST_F(SectionChainTest, AssemblerFlagsAndTargetHoldingInherit) {
+TEST_F(SectionChainTest, FlagsInheritOneByOneAndTheTargetMayHoldInherit) {
   Target(debug_, "ZRT_AsmParam", {{"Code", "2,0,0,1,0,0"}, {"Language", "2"}});
   Override(file_, "ZRT_AsmParam", "Debug", {{"Code", "2,1,2,2,2,2"}, {"Language", "2"}});
   ResolvedSettings settings = ResolveFile(SectionKind::kAssembler);
   EXPECT_EQ(std::vector<int>(settings.Code, settings.Code + 6), (std::vector<int>{2, 1, 0, 1, 0, 0}));
   EXPECT_EQ(settings.Language[kNoWarnings], 2);
   EXPECT_EQ(settings.OptLevel, 4);  // the assembler has no Opt
+  Target(debug_, "ZRT_CParam", {{"Code", "1,0,0,0,0,0"}});
+  Override(file_, "ZRT_CParam", "Debug", {{"Code", "2,1,2,2,2,2"}});
+  settings = ResolveFile(SectionKind::kCompiler);
+  EXPECT_EQ(std::vector<int>(settings.Code, settings.Code + 6), (std::vector<int>{1, 1, 0, 0, 0, 0}));
 }
 
 TEST_F(SectionChainTest, NoSectionsResolveToInherit) {

@@ -60,32 +60,9 @@ TEST_F(SectionKeysTest, AllInheritTestLooksAtTheSixKeysOnly) {
     SetValue(section, c.key, c.value);
     EXPECT_EQ(IsAllInherit(section), c.allInherit) << c.section << " " << c.key << "=" << c.value;
   }
-}
-
-TEST_F(SectionKeysTest, AllInheritNeedsTheKeysAndTheRightSection) {
-  HostNode* empty = AddChild(group_, "ZRT_CParam", {{"Name", "Debug"}});
-  EXPECT_FALSE(IsAllInherit(empty));  // Code, Opt and Language are missing
-  HostNode* linker = AddChild(group_, "ZRT_Linker");
-  EXPECT_FALSE(IsAllInherit(linker));
+  EXPECT_FALSE(IsAllInherit(AddChild(group_, "ZRT_CParam", {{"Name", "Debug"}})));  // Code, Opt, Language missing
+  EXPECT_FALSE(IsAllInherit(AddChild(group_, "ZRT_Linker")));
   EXPECT_FALSE(IsAllInherit(nullptr));
-}
-
-TEST_F(SectionKeysTest, WritersTakeTheRecordGiven) {
-  HostNode* configuration = AddConfiguration("Debug");
-  HostNode* linker = AddChild(configuration, "ZRT_Linker");
-  LinkerKeys keys = DefaultTargetRecord().linker;
-  keys.UseDef = 0;
-  keys.Sct = ".\\my.sct";
-  keys.Rom = 0xABCD;
-  keys.Ram = 0x40000000;
-  WriteLinkerSection(linker, &keys);
-  EXPECT_EQ(Attributes(linker), (AttributeList{{"Misc", ""}, {"UseDef", "0"}, {"Code", "0,0,0,1,()"},
-                                               {"Sct", ".\\my.sct"}, {"List", "1,1,1,1,1,1,1,1,1"},
-                                               {"first", ""}, {"Rom", "0x0000ABCD"}, {"Ram", "0x40000000"}}));
-  LinkerKeys readBack = ReadLinkerKeys(linker);
-  EXPECT_EQ(readBack.Rom, 0xABCDu);
-  EXPECT_EQ(readBack.Ram, 0x40000000u);
-  EXPECT_EQ(readBack.Sct, ".\\my.sct");
 }
 
 TEST_F(SectionKeysTest, EveryRecordReadsBackAsItWasWritten) {
@@ -122,6 +99,7 @@ TEST_F(SectionKeysTest, EveryRecordReadsBackAsItWasWritten) {
     EXPECT_EQ(Attributes(again[i]), Attributes(sections[i])) << testhost::NameOf(sections[i]);
   }
   EXPECT_STREQ(Value(sections[2], "Opt"), "3,1");
+  EXPECT_STREQ(Value(sections[4], "Rom"), "0x00000100");
   EXPECT_STREQ(Value(sections[5], "Drv"), "(RDI 0),(C:\\rdi.dll)");
   EXPECT_STREQ(Value(written, "IROM"), "1,0x00000000,0x00080000,0#0,0,0,0");
 }
@@ -139,23 +117,6 @@ TEST_F(SectionKeysTest, EmptyOnChipAreasAreDerivedWithTheExternalStartupArea) {
   EXPECT_STREQ(Value(configuration, "IROM"), "1,0x00000000,0x00080000,0#0,0,0,0");
   EXPECT_STREQ(Value(configuration, "IRAM"), "1,0x40000000,0x00008000,0#0,0,0,0");
   EXPECT_STREQ(Value(configuration, "OldCPU"), "LPC2148");
-}
-
-TEST_F(SectionKeysTest, WritersIgnoreANullNode) {
-  WriteTargetKeys(nullptr, nullptr);
-  WriteOutputSection(nullptr, nullptr);
-  WriteCompilerOverride(nullptr);
-  WriteConfigurationDefaults(nullptr);
-  EXPECT_EQ(commits, 0);
-}
-
-TEST_F(SectionKeysTest, AbsentKeysReadAsZeroOrEmpty) {
-  HostNode* section = AddChild(group_, "ZRT_AsmParam", {{"Code", "1,1,1,1,1,1"}, {"Language", "x"}});
-  AssemblerKeys keys = ReadAssemblerKeys(section);
-  EXPECT_EQ(keys.Code, "1,1,1,1,1,1");
-  EXPECT_EQ(keys.Language, 0);
-  EXPECT_EQ(keys.List, "");
-  EXPECT_EQ(ReadOutputKeys(nullptr).OutType, 0);
 }
 
 }  // namespace

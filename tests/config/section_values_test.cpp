@@ -2,171 +2,104 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace zrt {
 namespace {
 
-TEST(Flags, ReadAsManyAsParseAndKeepTheRest) {
-  struct Case {
-    const char* text;
-    int expectedCount;
-    std::vector<int> flags;
-  } cases[] = {
-      {"1,0,1,0,1,1", 6, {1, 0, 1, 0, 1, 1}},
-      {"2,1,2", 3, {2, 1, 2, 9, 9, 9}},
-      {"1,x,1,1,1,1", 1, {1, 9, 9, 9, 9, 9}},
-      {"", 0, {9, 9, 9, 9, 9, 9}},
-      {nullptr, 0, {9, 9, 9, 9, 9, 9}},
-  };
-  for (const Case& c : cases) {
-    std::vector<int> flags(6, 9);
-    EXPECT_EQ(ReadFlags(c.text, flags.data(), 6), c.expectedCount) << (c.text ? c.text : "null");
-    EXPECT_EQ(flags, c.flags);
+// A stored value read into a record that held "old" values, then written again: the count
+// of fields read and the text written show every field, the ones kept included.
+struct ValueCase {
+  const char* text;
+  int expectedCount;
+  const char* written;
+};
+
+void ExpectReadThenWritten(const std::vector<ValueCase>& cases, const std::function<std::string(const char*, int*)>& read) {
+  for (const ValueCase& c : cases) {
+    int count = -1;
+    EXPECT_EQ(read(c.text, &count), c.written) << (c.text ? c.text : "null");
+    EXPECT_EQ(count, c.expectedCount) << (c.text ? c.text : "null");
   }
-  int list[9] = {1, 0, 1, 1, 1, 1, 1, 1, 0};
-  EXPECT_EQ(FormatFlags(list, 9), "1,0,1,1,1,1,1,1,0");
 }
 
-TEST(FlaggedPath, SplitsAtTheFirstComma) {
-  FlaggedPath name = ReadFlaggedPath("1,C:\\out,put\\demo");
-  EXPECT_EQ(name.chosen, 1);
-  EXPECT_EQ(name.path, "C:\\out,put\\demo");
-  FlaggedPath bare = ReadFlaggedPath("0");
-  EXPECT_EQ(bare.chosen, 0);
-  EXPECT_EQ(bare.path, "");
-  EXPECT_EQ(ReadFlaggedPath(nullptr).path, "");
-  EXPECT_EQ(FormatFlaggedPath({0, ".\\Debug"}), "0,.\\Debug");
+TEST(SectionValues, FlagsReadAsManyAsParseAndKeepTheRest) {
+  ExpectReadThenWritten({{"1,0,1,0,1,1", 6, "1,0,1,0,1,1"}, {"2,1,2", 3, "2,1,2,9,9,9"}, {"1,x,1,1,1,1", 1, "1,9,9,9,9,9"},
+                         {"", 0, "9,9,9,9,9,9"}, {nullptr, 0, "9,9,9,9,9,9"}},
+                        [](const char* text, int* count) {
+                          int flags[6] = {9, 9, 9, 9, 9, 9};
+                          *count = ReadFlags(text, flags, 6);
+                          return FormatFlags(flags, 6);
+                        });
 }
 
-TEST(UserCommands, ReadBothSlotsWithParenthesesRestored) {
+TEST(SectionValues, UserCommandsKeepTheirParenthesesAndMissingHalves) {
   UserCommand pair[2];
   EXPECT_EQ(ReadUserCommands("1,(copy <a>.bin)#0,(make.bat)", pair), 4);
-  EXPECT_EQ(pair[0].enabled, 1);
   EXPECT_EQ(pair[0].command, "copy (a).bin");
-  EXPECT_EQ(pair[1].enabled, 0);
-  EXPECT_EQ(pair[1].command, "make.bat");
-  EXPECT_EQ(FormatUserCommands(pair), "1,(copy <a>.bin)#0,(make.bat)");
+  ExpectReadThenWritten({{"1,(copy <a>.bin)#0,(make.bat)", 4, "1,(copy <a>.bin)#0,(make.bat)"},
+                         {"0,()#0,()", 4, "0,()#0,()"},
+                         {"1,(a.bat)", 2, "1,(a.bat)#7,(old)"},  // no "#": only the first slot
+                         {"1,(a.bat)#1", 3, "1,(a.bat)#1,(old)"},
+                         {"x", 0, "7,(old)#7,(old)"},
+                         {"1,(never closed", 2, "1,(never closed)#7,(old)"}},
+                        [](const char* text, int* count) {
+                          UserCommand read[2] = {{7, "old"}, {7, "old"}};
+                          *count = ReadUserCommands(text, read);
+                          return FormatUserCommands(read);
+                        });
 }
 
-TEST(UserCommands, EmptyCommandsAndMissingHalvesAndGarbage) {
-  struct Case {
-    const char* text;
-    int expectedCount;
-    int firstEnabled;
-    const char* firstCommand;
-    int secondEnabled;
-    const char* secondCommand;
-  } cases[] = {
-      {"0,()#0,()", 4, 0, "", 0, ""},
-      {"1,(a.bat)", 2, 1, "a.bat", 7, "old"},  // no "#": only the first slot
-      {"1,(a.bat)#1", 3, 1, "a.bat", 1, "old"},
-      {"x", 0, 7, "old", 7, "old"},
-      {"1,(never closed", 2, 1, "never closed", 7, "old"},
-  };
-  for (const Case& c : cases) {
-    UserCommand pair[2] = {{7, "old"}, {7, "old"}};
-    EXPECT_EQ(ReadUserCommands(c.text, pair), c.expectedCount) << c.text;
-    EXPECT_EQ(pair[0].enabled, c.firstEnabled) << c.text;
-    EXPECT_EQ(pair[0].command, c.firstCommand) << c.text;
-    EXPECT_EQ(pair[1].enabled, c.secondEnabled) << c.text;
-    EXPECT_EQ(pair[1].command, c.secondCommand) << c.text;
-  }
-}
-
-TEST(LinkerCode, ReadsFlagsAndSuppressionList) {
-  LinkerCode code;
-  EXPECT_EQ(ReadLinkerCode("0,1,0,1,(1234,6319)", &code), 5);
-  EXPECT_EQ(code.rwpi, 0);
-  EXPECT_EQ(code.ropi, 1);
-  EXPECT_EQ(code.strict, 1);
-  EXPECT_EQ(code.suppressed, "1234,6319");
-  EXPECT_EQ(FormatLinkerCode(code), "0,1,0,1,(1234,6319)");
-
-  LinkerCode empty;
-  empty.suppressed = "old";
-  EXPECT_EQ(ReadLinkerCode("0,0,0,1,()", &empty), 5);
-  EXPECT_EQ(empty.suppressed, "");
-
-  LinkerCode partial;
-  partial.suppressed = "old";
-  EXPECT_EQ(ReadLinkerCode("1,1", &partial), 2);
-  EXPECT_EQ(partial.rwpi, 1);
-  EXPECT_EQ(partial.noScanLib, 0);
-  EXPECT_EQ(partial.suppressed, "old");
-}
-
-TEST(Address, HexadecimalWithOrWithoutPrefix) {
+TEST(SectionValues, LinkerCodeFlaggedPathAddressAndListing) {
+  ExpectReadThenWritten({{"0,1,0,1,(1234,6319)", 5, "0,1,0,1,(1234,6319)"}, {"0,0,0,1,()", 5, "0,0,0,1,()"},
+                         {"1,1", 2, "1,1,0,0,(old)"}},
+                        [](const char* text, int* count) {
+                          LinkerCode code;
+                          code.suppressed = "old";
+                          *count = ReadLinkerCode(text, &code);
+                          return FormatLinkerCode(code);
+                        });
+  FlaggedPath name = ReadFlaggedPath("1,C:\\out,put\\demo");
+  EXPECT_EQ(FormatFlaggedPath(name), "1,C:\\out,put\\demo");
+  EXPECT_EQ(name.path, "C:\\out,put\\demo");
+  EXPECT_EQ(FormatFlaggedPath(ReadFlaggedPath("0")), "0,");
+  EXPECT_EQ(ReadFlaggedPath(nullptr).path, "");
   uint32_t address = 1;
-  EXPECT_TRUE(ReadAddress("0x40000000", &address));
-  EXPECT_EQ(address, 0x40000000u);
-  EXPECT_TRUE(ReadAddress("8000", &address));
-  EXPECT_EQ(address, 0x8000u);
+  EXPECT_TRUE(ReadAddress("0x40000000", &address) && address == 0x40000000u);
+  EXPECT_TRUE(ReadAddress("8000", &address) && address == 0x8000u);
   EXPECT_FALSE(ReadAddress("none", &address));
-  EXPECT_EQ(address, 0x8000u);
   EXPECT_EQ(FormatAddress(0xABCD), "0x0000ABCD");
+  for (const char* text : {"1,1", "1,0", "0,1"}) EXPECT_EQ(FormatAssemblerListing(ReadAssemblerListing(text)), text);
+  EXPECT_EQ(FormatAssemblerListing(ReadAssemblerListing("1")), "1,0");
+  EXPECT_EQ(FormatAssemblerListing(ReadAssemblerListing(nullptr)), "0,0");
 }
 
-TEST(AssemblerListing, FirstAndThirdCharacters) {
-  struct Case {
-    const char* text;
-    bool listing;
-    bool xref;
-  } cases[] = {{"1,1", true, true}, {"1,0", true, false}, {"0,1", false, true},
-               {"1", true, false},  {"", false, false},   {nullptr, false, false}};
-  for (const Case& c : cases) {
-    AssemblerListing value = ReadAssemblerListing(c.text);
-    EXPECT_EQ(value.listing, c.listing) << (c.text ? c.text : "null");
-    EXPECT_EQ(value.xref, c.xref) << (c.text ? c.text : "null");
-  }
-  EXPECT_EQ(FormatAssemblerListing({true, false}), "1,0");
-}
-
-TEST(DebugValues, ScriptsKeepTheirParenthesesThroughEscaping) {
-  SimulatorDebug simulator{1, 0, "C:\\x(1).ini"};
-  EXPECT_EQ(FormatSimulatorDebug(simulator), "1,0,(C:\\x<1>.ini),()");
-  SimulatorDebug readBack;
-  EXPECT_EQ(ReadSimulatorDebug("1,0,(C:\\x<1>.ini),()", &readBack), 3);
-  EXPECT_EQ(readBack.runToMain, 1);
-  EXPECT_EQ(readBack.script, "C:\\x(1).ini");
-
-  HardwareDebug hardware;
-  EXPECT_EQ(ReadHardwareDebug("1,1,0,(init.ini)", &hardware), 4);
-  EXPECT_EQ(hardware.download, 0);
-  EXPECT_EQ(hardware.script, "init.ini");
-  EXPECT_EQ(FormatHardwareDebug(hardware), "1,1,0,(init.ini)");
-}
-
-TEST(DebugValues, DefaultsAndBrokenValues) {
-  SimulatorDebug simulator{5, 5, "kept"};
-  EXPECT_EQ(ReadSimulatorDebug("0,1,(),()", &simulator), 3);
-  EXPECT_EQ(simulator.script, "");
-  SimulatorDebug broken{5, 5, "kept"};
-  EXPECT_EQ(ReadSimulatorDebug("0;1", &broken), 1);
-  EXPECT_EQ(broken.loadDebugInfo, 5);
-  EXPECT_EQ(broken.script, "kept");
-  HardwareDebug hardware{5, 5, 5, "kept"};
-  EXPECT_EQ(ReadHardwareDebug("1,1,1", &hardware), 3);
-  EXPECT_EQ(hardware.script, "kept");
-}
-
-TEST(DriverChoice, TypeNumberAndPath) {
-  DriverChoice driver;
-  EXPECT_EQ(ReadDriverChoice("(AGDI 2),(C:\\drv<1>.dll)", &driver), 2);
-  EXPECT_EQ(driver.typeName, "AGDI");
-  EXPECT_EQ(driver.number, 2);
-  EXPECT_EQ(driver.path, "C:\\drv(1).dll");
-  EXPECT_EQ(FormatDriverChoice(driver), "(AGDI 2),(C:\\drv<1>.dll)");
-
-  DriverChoice none{"kept", 4, "kept"};
-  EXPECT_EQ(ReadDriverChoice("(),()", &none), 2);
-  EXPECT_EQ(none.typeName, "kept");  // an empty first part names no driver
-  EXPECT_EQ(none.path, "");
+TEST(SectionValues, DebugScriptsKeepTheirParenthesesAndBrokenValuesKeepTheRest) {
+  ExpectReadThenWritten({{"1,0,(C:\\x<1>.ini),()", 3, "1,0,(C:\\x<1>.ini),()"}, {"0;1", 1, "0,5,(kept),()"},
+                         {"0,1,(),()", 3, "0,1,(),()"}},
+                        [](const char* text, int* count) {
+                          SimulatorDebug simulator{5, 5, "kept"};
+                          *count = ReadSimulatorDebug(text, &simulator);
+                          return FormatSimulatorDebug(simulator);
+                        });
+  ExpectReadThenWritten({{"1,1,0,(init.ini)", 4, "1,1,0,(init.ini)"}, {"1,1,1", 3, "1,1,1,(kept)"}},
+                        [](const char* text, int* count) {
+                          HardwareDebug hardware{5, 5, 5, "kept"};
+                          *count = ReadHardwareDebug(text, &hardware);
+                          return FormatHardwareDebug(hardware);
+                        });
+  ExpectReadThenWritten({{"(AGDI 2),(C:\\drv<1>.dll)", 2, "(AGDI 2),(C:\\drv<1>.dll)"},
+                         {"(),()", 2, "(kept 4),()"},  // an empty first part names no driver
+                         {"(RDI),(x.dll)", 2, "(RDI 4),(x.dll)"}},
+                        [](const char* text, int* count) {
+                          DriverChoice driver{"kept", 4, "kept"};
+                          *count = ReadDriverChoice(text, &driver);
+                          return FormatDriverChoice(driver);
+                        });
+  SimulatorDebug simulator;
+  ReadSimulatorDebug("1,0,(C:\\x<1>.ini),()", &simulator);
+  EXPECT_EQ(simulator.script, "C:\\x(1).ini");
   EXPECT_EQ(FormatDriverChoice(DriverChoice{}), "(),()");
-
-  DriverChoice nameOnly{"kept", 4, "kept"};
-  EXPECT_EQ(ReadDriverChoice("(RDI),(x.dll)", &nameOnly), 2);
-  EXPECT_EQ(nameOnly.typeName, "RDI");
-  EXPECT_EQ(nameOnly.number, 4);
-  EXPECT_EQ(nameOnly.path, "x.dll");
 }
 
 }  // namespace

@@ -2,86 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/case_file.h"
+
 #include <climits>
 
 namespace zrt {
 namespace {
 
-TEST(ScanValue, ReadsDecimalAndAutoBaseNumbersAsSscanfDoes) {
-  struct Case {
-    const char* text;
-    const char* format;
-    int expectedCount;
-    int first;
-    int second;
-  } cases[] = {
-      {"1,2", "%d,%d", 2, 1, 2},
-      {"1", "%d,%d", 1, 1, -7},
-      {"1;2", "%d,%d", 1, 1, -7},
-      {"a,2", "%d,%d", 0, -7, -7},
-      {"", "%d", 0, -7, -7},
-      {"  -12x", "%d", 1, -12, -7},
-      {"+5,  6", "%d,%d", 2, 5, 6},
-      {"-", "%d", 0, -7, -7},
-      {"99999999999999999999", "%d", 1, INT_MAX, -7},
-      {"-99999999999999999999", "%d", 1, INT_MIN, -7},
-      {"-2147483648", "%d", 1, INT_MIN, -7},
-      {"0xB71B00", "%i", 1, 12000000, -7},
-      {"010", "%i", 1, 8, -7},
-      {"12000000", "%i", 1, 12000000, -7},
-      {"08", "%i", 1, 0, -7},
-      {"1 2", "%d %d", 2, 1, 2},
-      {"1,2", "%d%%%d", 1, 1, -7},
-      {"1%2", "%d%%%d", 2, 1, 2},
-  };
-  for (const Case& c : cases) {
-    int first = -7, second = -7;
-    EXPECT_EQ(ScanValue(c.text, c.format, {&first, &second}), c.expectedCount) << c.text << " / " << c.format;
-    EXPECT_EQ(first, c.first) << c.text;
-    EXPECT_EQ(second, c.second) << c.text;
-  }
-}
-
-TEST(ScanValue, ReadsHexadecimalIntoUnsigned) {
-  struct Case {
-    const char* text;
-    int expectedCount;
-    uint32_t value;
-  } cases[] = {
-      {"0x7FFFF", 1, 0x7FFFF},   {"7fffF", 1, 0x7FFFF},          {"0X10", 1, 0x10},
-      {"0x", 1, 0},              {"ffffffffff", 1, 0xFFFFFFFFu}, {"-1", 1, 0xFFFFFFFFu},
-      {"zz", 0, 12345},          {"", 0, 12345},
-  };
-  for (const Case& c : cases) {
-    uint32_t value = 12345;
-    EXPECT_EQ(ScanValue(c.text, "%x", {&value}), c.expectedCount) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-  }
-}
-
-TEST(ScanValue, ReadsTextsWithScansetsAndWords) {
-  struct Case {
-    const char* text;
-    const char* format;
-    int expectedCount;
-    const char* first;
-    const char* second;
-  } cases[] = {
-      {"(abc)#(d)", "%[^)])#%[^)])", 2, "(abc", "(d"},
-      {"()#()", "%[^)])#%[^)])", 2, "(", "("},
-      {")x", "%[^)]", 0, "-", "-"},
-      {"bca", "%[a-c]", 0, "-", "-"},  // no ranges: "a", "-" and "c" only
-      {"a-c", "%[a-c]", 1, "a-c", "-"},
-      {"x]y", "%[]x]y", 1, "x]", "-"},
-      {"RDI 3", "%s %s", 2, "RDI", "3"},
-      {"   RDI", "%s", 1, "RDI", "-"},
-      {"ab", "%[^)", 0, "-", "-"},  // a scanset that is never closed
-  };
-  for (const Case& c : cases) {
+TEST(ScanValue, ReadsNumbersAndTextsAsSscanfDoes) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("config/fixtures/scan_cases.txt")) {
+    const char* text = row[0].c_str();
+    const char* format = row[1].c_str();
     std::string first = "-", second = "-";
-    EXPECT_EQ(ScanValue(c.text, c.format, {&first, &second}), c.expectedCount) << c.text << " / " << c.format;
-    EXPECT_EQ(first, c.first) << c.text;
-    EXPECT_EQ(second, c.second) << c.text;
+    int count;
+    if (row[1] == "%x") {
+      uint32_t value = 12345;
+      count = ScanValue(text, format, {&value});
+      first = std::to_string(value);
+    } else if (row[1].find_first_of("[s") != std::string::npos) {
+      count = ScanValue(text, format, {&first, &second});
+    } else {
+      int a = -7, b = -7;
+      count = ScanValue(text, format, {&a, &b});
+      first = std::to_string(a);
+      second = std::to_string(b);
+    }
+    EXPECT_EQ(std::to_string(count) + " " + first + " " + second, row[2] + " " + row[3] + " " + row[4])
+        << row[0] << " / " << row[1];
   }
 }
 

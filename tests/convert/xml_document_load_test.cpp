@@ -4,56 +4,29 @@
 
 #include <string>
 
+#include "platform/code_page.h"
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
+#include "tests/core/fake_file_system.h"
 
 namespace zrt {
 namespace {
 
-struct LoadCase {
-  std::string bytes;
-  const char* text;  // the document text after loading
-  const char* result;
-};
-
 TEST(XmlDocumentLoadTest, ConvertsUtf8UnlessAnotherEncodingIsDeclared) {
-  const LoadCase cases[] = {
-      {"<a/>", "<a/>", "4 bytes"},
-      {"\xEF\xBB\xBF<a/>", "<a/>", "7 bytes"},
-      {"\xEF\xBB\xBF", "", "3 bytes, Empty document"},
-      {"", "", "0 bytes, Empty document"},
-      {"<a>\xE4\xB8\xAD\xE6\x96\x87</a>", "<a>\xD6\xD0\xCE\xC4</a>", "13 bytes"},
-      {"<?xml version='1.0'?><a>\xC3\xA9</a>", "<?xml version='1.0'?><a>\xA8\xA6</a>", "30 bytes"},
-      {"<?xml encoding='utf-8'?><a>\xE2\x82\xAC</a>", "<?xml encoding='utf-8'?><a>\x80</a>", "34 bytes"},
-      {"<?xml encoding='UTF-8x'?><a>\xC3\xA9</a>", "<?xml encoding='UTF-8x'?><a>\xA8\xA6</a>", "34 bytes"},
-      {"<?xml encoding='UTF8'?><a>\xC3\xA9</a>", "<?xml encoding='UTF8'?><a>\xC3\xA9</a>", "32 bytes"},
-      {"<?xml encoding='ISO-8859-1'?><a>\xE9</a>", "<?xml encoding='ISO-8859-1'?><a>\xE9</a>", "37 bytes"},
-      {" <?xml encoding='GBK'?><a>\xD6\xD0</a>", " <?xml encoding='GBK'?><a>\xD6\xD0</a>", "32 bytes"},
-      {"<a/><?xml encoding='GBK'?>\xE4\xB8\xAD", "<a/><?xml encoding='GBK'?>\xD6\xD0", "29 bytes"},
-      // Characters GBK cannot hold become one '?' each; what follows keeps its place.
-      {"<a>\xF0\x9F\x98\x80x\xC3\x85y</a>", "<a>?x?y</a>", "15 bytes"},
-      // Not UTF-8 as a whole (GBK text, a surrogate, an overlong form): kept as read.
-      {"<a>\xD6\xD0\xE4\xB8\xAD</a>", "<a>\xD6\xD0\xE4\xB8\xAD</a>", "12 bytes"},
-      {"\xEF\xBB\xBF<a>\xD6\xD0</a>", "<a>\xD6\xD0</a>", "12 bytes"},
-      {"<a>\xED\xA0\x80</a>", "<a>\xED\xA0\x80</a>", "10 bytes"},
-      {"<a>\xC0\xAF</a>", "<a>\xC0\xAF</a>", "9 bytes"},
-      {"<a>\xE4\xB8</a>", "<a>\xE4\xB8</a>", "9 bytes"},
-      // A NUL byte ends the text.
-      {std::string("<a>x\0y</a>", 10), "<a>x", "10 bytes, Element 'a' at offset 0 not ended"},
-  };
-  for (const LoadCase& c : cases) {
-    testing::MemoryFileSystem files;
-    files.Put("p\\f.xml", c.bytes);
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/load_cases.txt")) {
+    testing::FakeFileSystem files;
+    files.contents["p\\f.xml"] = row[0];
     CXmlDocument document(files);
     document.LoadFile("p\\f.xml");
-    EXPECT_EQ(document.GetText(), c.text) << c.bytes;
-    EXPECT_EQ(document.GetResultText(), c.result) << c.bytes;
+    EXPECT_EQ(document.GetText(), row[1]) << row[0];
+    EXPECT_EQ(document.GetResultText(), row[2]) << row[0];
   }
 }
 
 TEST(XmlDocumentLoadTest, SummaryPrefixesTheParseProblem) {
-  testing::MemoryFileSystem files;
-  files.Put("a.xml", "<a><b></a>");
+  testing::FakeFileSystem files;
+  files.contents["a.xml"] = "<a><b></a>";
   CXmlDocument document(files);
   EXPECT_FALSE(document.LoadFile("a.xml"));
   EXPECT_EQ(document.GetResultText(), "10 bytes, End tag 'a' at offset 7 does not match start tag 'b' at offset 3");
@@ -79,19 +52,7 @@ TEST(XmlDocumentLoadTest, ChineseProjectReadsTheSameInEveryEncoding) {
   const char* const kFiles[] = {"chinese_utf8.uvproj", "bom_utf8.uvproj", "gbk_under_utf8.uvproj",
                                 "gbk_declared.uvproj"};
   const char* const kSizes[] = {"556 bytes", "559 bytes", "541 bytes", "539 bytes"};
-  const std::string expected =
-      "Project=\n"
-      "  SchemaVersion=1.1\n"
-      "  Targets=\n"
-      "    Target=\n"
-      "      TargetName=调试 Flash\n"
-      "      Groups=\n"
-      "        Group=\n"
-      "          GroupName=用户代码\n"
-      "          Files=\n"
-      "            File=\n"
-      "              FileName=主程序.c\n"
-      "              FilePath=.\\源文件\\主程序.c\n";
+  const std::string expected = platform::Utf8ToAnsi(testing::ReadFixtureFile("convert/fixtures/chinese_project.outline"));
   for (size_t i = 0; i < std::size(kFiles); ++i) {
     CXmlDocument document;
     ASSERT_TRUE(document.LoadFile(testing::FixturePath(kFiles[i]))) << kFiles[i] << ": " << document.GetResultText();
@@ -100,33 +61,25 @@ TEST(XmlDocumentLoadTest, ChineseProjectReadsTheSameInEveryEncoding) {
   }
 }
 
-TEST(XmlDocumentLoadTest, ConvertsEveryUtf8SequenceLength) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.LoadFile(testing::FixturePath("utf8_lengths.xml"))) << document.GetResultText();
-  EXPECT_EQ(testing::Outline(document), "Names=\n  Two=é\n  Three=中€\n  Four=?\n  None=?\n  After=ok\n");
-}
-
-TEST(XmlDocumentLoadTest, FileWithoutDeclarationIsUtf8) {
-  CXmlDocument document;
-  ASSERT_TRUE(document.LoadFile(testing::FixturePath("no_declaration.xml")));
-  EXPECT_EQ(testing::Outline(document), "Files=\n  FileName=说明.txt\n");
-}
-
-TEST(XmlDocumentLoadTest, MalformedFilesLoadWithTheirProblem) {
-  struct MalformedFile {
+TEST(XmlDocumentLoadTest, FixturesLoadWithTheirSummaryAndTree) {
+  struct Fixture {
     const char* name;
     const char* result;
+    const char* outline;
   };
-  const MalformedFile files[] = {
-      {"empty.xml", "0 bytes, Empty document"},
+  const Fixture fixtures[] = {
+      {"utf8_lengths.xml", nullptr, "Names=\n  Two=é\n  Three=中€\n  Four=?\n  None=?\n  After=ok\n"},
+      {"no_declaration.xml", nullptr, "Files=\n  FileName=说明.txt\n"},  // UTF-8 without a declaration
+      {"empty.xml", "0 bytes, Empty document", ""},
       {"unended_element.uvproj",
-       "98 bytes, End tag 'Targets' at offset 77 does not match start tag 'Target' at offset 65"},
-      {"truncated.uvproj", "200 bytes, Root element has sibling"},
+       "98 bytes, End tag 'Targets' at offset 77 does not match start tag 'Target' at offset 65", nullptr},
+      {"truncated.uvproj", "200 bytes, Root element has sibling", nullptr},
   };
-  for (const MalformedFile& file : files) {
+  for (const Fixture& f : fixtures) {
     CXmlDocument document;
-    EXPECT_FALSE(document.LoadFile(testing::FixturePath(file.name))) << file.name;
-    EXPECT_EQ(document.GetResultText(), file.result);
+    EXPECT_EQ(document.LoadFile(testing::FixturePath(f.name)), f.result == nullptr) << f.name;
+    if (f.result) EXPECT_EQ(document.GetResultText(), f.result);
+    if (f.outline) EXPECT_EQ(testing::Outline(document), f.outline) << f.name;
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
@@ -55,58 +56,24 @@ TEST(XmlDocumentNodeTest, MaskSelectsTheKindsReturned) {
 TEST(XmlDocumentNodeTest, NodesAfterSkippedElementsKeepTheElementPosition) {
   CXmlDocument document;
   ASSERT_TRUE(document.ParseText("<r><a/>x<b/>y<c/></r>"));
-  document.ResetPosition(1, 0, 0);
+  document.ResetPosition(1, 0, 3);
   EXPECT_EQ(document.FindNextNode(kXmlText), kXmlText);
   EXPECT_EQ(document.GetCurrentPosition(), 2u);  // a
+  EXPECT_EQ(document.GetChildPosition(), 0u);
   EXPECT_EQ(document.FindNextNode(kXmlText), kXmlText);
   EXPECT_EQ(document.GetCurrentPosition(), 3u);  // b
   EXPECT_EQ(document.GetElementText(3), "y");
   EXPECT_TRUE(document.FindElement("c"));
-}
-
-TEST(XmlDocumentNodeTest, EmptyOrUnendedParentHasNoNodes) {
-  CXmlDocument document;
   ASSERT_FALSE(document.ParseText("<r><a>text</r>"));
   document.ResetPosition(2, 0, 0);  // a is not ended: "text" is r's
   EXPECT_EQ(document.FindNextNode(0), 0);
-  document.ResetPosition(1, 2, 0);
-  EXPECT_EQ(document.FindNextNode(0), kXmlText);
 }
 
-struct DataCase {
-  const char* text;
-  const char* data;  // of the root element
-};
-
 TEST(XmlDocumentNodeTest, ElementDataIsDecodedTextAndCdata) {
-  const DataCase cases[] = {
-      {"<a>x &lt; y</a>", "x < y"},
-      {"<a>&#65;</a>", "A"},
-      {"<a>&foo;</a>", "&foo;"},
-      {"<a> t <!-- c --> u </a>", " t  u "},
-      {"<a>  </a>", "  "},
-      {"<a>\n  <!-- c -->\n</a>", ""},
-      {"<a>x<![CDATA[<&amp;>]]>y</a>", "x<&amp;>y"},
-      {"<a><?p?>z</a>", "z"},
-      {"<a>x</b>y</a>", "xy"},
-      {"<a>&lt</a>", "&lt"},
-      {"<a>&#65</a>", "&#65"},
-      {"<a>a&b;c&</a>", "a&b;c&"},
-      {"<a>&amp;amp;&apos;&quot;&gt;</a>", "&amp;'\">"},
-      {"<a>&#x41;&#X41;&#x4a;&#x4A;</a>", "A&#X41;JJ"},
-      {"<a>&#0;&#;&#x;&#-1;</a>", "&#0;&#;&#x;&#-1;"},
-      {"<a>&#0000065;&#00000065;</a>", "A&#00000065;"},  // ';' must be among 8 characters
-      {"<a>&#20013;</a>", "&#20013;"},                    // no such character in the "C" locale
-      {"<a>\xD6\xD0\xCE\xC4&amp;</a>", "\xD6\xD0\xCE\xC4&"},
-      {"<a><![CDATA[\x81]]>]]></a>", "\x81]]>"},
-      {"<a/>", ""},
-      {"<a><b/>x</a>", ""},
-      {"<a x=1/>text", ""},
-  };
-  for (const DataCase& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/element_data_cases.txt")) {
     CXmlDocument document;
-    document.ParseText(c.text);
-    EXPECT_EQ(document.GetElementText(1), c.data) << c.text;
+    document.ParseText(row[0].c_str());
+    EXPECT_EQ(document.GetElementText(1), row[1]) << row[0];
   }
 }
 
@@ -129,31 +96,13 @@ TEST(XmlDocumentNodeTest, NumericReferencesFollowTheCurrentLocale) {
   GTEST_SKIP() << "no UTF-8 or code page 936 locale";
 }
 
-struct AttributeCase {
-  const char* text;
-  const char* name;
-  const char* value;
-};
-
 TEST(XmlDocumentNodeTest, FindsAttributeValuesOfTheCurrentElement) {
-  const char* tag = "<e a=\"1\" b='x&amp;y' c=3 d e = \"5\" f=\"6>7\" g='' a='2'/>";
-  const AttributeCase cases[] = {
-      {tag, "a", "1"},    {tag, "b", "x&y"},  {tag, "c", "3"},   {tag, "d", "d"},
-      {tag, "e", "5"},    {tag, "f", "6>7"},  {tag, "g", ""},    {tag, "h", ""},
-      {tag, "a=x", "1"},  {tag, "ab", ""},    {tag, "", ""},     {tag, nullptr, ""},
-      {"<e c=3/>", "c", "3/"},
-      {"<e  a\t=\n\"1\"/>", "a", "1"},
-      {"<e x:y=\"1\" z/>", "x:y", "1"},
-      {"<e x:y=\"1\" z/>", "z", "z"},
-      {"<e a=\"&#x41;&lt;\"/>", "a", "A<"},
-      {"<e \xD6\xD0=\"\xCE\xC4\"/>", "\xD6\xD0", "\xCE\xC4"},
-      {"<e a='1'>x</e>", "x", ""},
-  };
-  for (const AttributeCase& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/attribute_cases.txt")) {
     CXmlDocument document;
-    document.ParseText(c.text);
-    ASSERT_TRUE(document.FindElement()) << c.text;
-    EXPECT_EQ(document.FindAttributeValue(c.name), c.value) << c.text << " " << (c.name ? c.name : "(null)");
+    document.ParseText(row[0].c_str());
+    ASSERT_TRUE(document.FindElement()) << row[0];
+    EXPECT_EQ(document.FindAttributeValue(row[1].c_str()), row[2]) << row[0] << " " << row[1];
+    EXPECT_EQ(document.FindAttributeValue(nullptr), "");
   }
 }
 
@@ -172,13 +121,9 @@ TEST(XmlDocumentNodeTest, AttributesBelongToTheCurrentElementOrProcessingInstruc
   document.ResetPosition(1, 0, 0);
   ASSERT_EQ(document.FindNextNode(0), kXmlText);
   EXPECT_EQ(document.FindAttributeValue("k"), "");
-}
-
-TEST(XmlDocumentNodeTest, UnclosedQuotedValueRunsToTheEndOfTheText) {
-  CXmlDocument document;
   document.ParseText("<?p a=\"1?><r/>");
   ASSERT_EQ(document.FindNextNode(0), kXmlProcessingInstruction);
-  EXPECT_EQ(document.FindAttributeValue("a"), "1?><r/>");
+  EXPECT_EQ(document.FindAttributeValue("a"), "1?><r/>");  // an unclosed value runs to the end of the text
 }
 
 }  // namespace

@@ -6,66 +6,17 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
 
-struct ParseCase {
-  const char* text;
-  bool wellFormed;
-  const char* result;
-};
-
-const ParseCase kParseCases[] = {
-    {"", false, "Empty document"},
-    {" \r\n\t", false, "No root element"},
-    {"<a/>", true, ""},
-    {"<a>\n  <b>1</b>\n</a>\n", true, ""},
-    {"<a></a >", true, ""},
-    {"<a:b></a:b>", true, ""},
-    {"<?xml version=\"1.0\"?><!DOCTYPE a [<!ELEMENT a ANY><!ATTLIST a x CDATA '>'>]><a/>", true, ""},
-    {"text<a/>more<!-- c -->", true, ""},  // character data outside the root makes no record
-    {"<a x='1>2' y=\"/>\"/>", true, ""},   // '>' inside quotes does not end the tag
-    {"<a>&</a>", true, ""},
-    {"<a>]]></a>", true, ""},
-    {"<a><!--></a>", true, ""},  // "-->" may share bytes with "<!--"
-    {"<a><![CDATA[\x81]]>]]></a>", true, ""},  // the first "]]>" starts with a trail byte
-    {"<a x=1/>", false, "Element 'a' at offset 0 not ended"},
-    {"<a>", false, "Element 'a' at offset 0 not ended"},
-    {"<a><b></a>", false, "End tag 'a' at offset 7 does not match start tag 'b' at offset 3"},
-    {"<a><b><c></a>", false, "End tag 'a' at offset 10 does not match start tag 'c' at offset 6"},
-    {"<a></b></a>", false, "No start tag for end tag 'b' at offset 3"},
-    {"<a></A>", false, "No start tag for end tag 'A' at offset 3"},  // names match case and all
-    {"<a/><b/>", false, "Root element has sibling"},
-    {"<r><a><b>", false, "Root element has sibling"},  // unended elements give up their children
-    {"<a", false, "No root element"},
-    {"<1/>", false, "No root element"},
-    {"<r><a", false, "Element tag at offset 3 unterminated"},
-    {"<r><a x='1/></r>", false, "Element tag at offset 3 unterminated"},
-    {"<a></a", false, "Element end tag at offset 3 unterminated"},
-    {"<a><!-- x</a>", false, "Comment at offset 3 unterminated"},
-    {"<a><![CDATA[x</a>", false, "CDATA Section at offset 3 unterminated"},
-    {"<a><![CDATA[\x81]]></a>", false, "CDATA Section at offset 3 unterminated"},
-    {"<a><?pi x</a>", false, "Processing instruction at offset 3 unterminated"},
-    {"<a><!DOCTYPE x [<!ENTITY e 'v'>", false, "Doctype at offset 3 unterminated"},
-    {"<a><!ENTITY e 'v>", false, "Doctype at offset 3 unterminated"},
-    {"<a><", false, "tag at offset 3 unterminated"},
-    {"<a><!", false, "tag at offset 3 unterminated"},
-    {"<a><</a>", false, "Incorrect tag name character at offset 3"},
-    {"<r><1/></r>", false, "Incorrect tag name character at offset 3"},
-    {"<a><!-x></a>", false, "Incorrect comment tag at offset 3"},
-    {"<a><!-", false, "Incorrect comment tag at offset 3"},
-    {"<a><![x></a>", false, "Incorrect tag at offset 3"},
-    {"<a><!x></a>", false, "Incorrect ! tag at offset 3"},
-    {"<a><1><!x></b></a>", false, "Incorrect tag name character at offset 3"},  // only the first
-};
-
 TEST(XmlDocumentParseTest, ReportsWellFormednessAndTheFirstProblem) {
-  for (const ParseCase& c : kParseCases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/parse_cases.txt")) {
     CXmlDocument document;
-    EXPECT_EQ(document.ParseText(c.text), c.wellFormed) << c.text;
-    EXPECT_EQ(document.IsWellFormed(), c.wellFormed) << c.text;
-    EXPECT_EQ(document.GetResultText(), c.result) << c.text;
+    EXPECT_EQ(document.ParseText(row[0].c_str()), row[1] == "1") << row[0];
+    EXPECT_EQ(document.IsWellFormed(), row[1] == "1") << row[0];
+    EXPECT_EQ(document.GetResultText(), row[2]) << row[0];
   }
 }
 
@@ -74,16 +25,6 @@ TEST(XmlDocumentParseTest, NullTextIsAnEmptyDocument) {
   EXPECT_FALSE(document.ParseText(nullptr));
   EXPECT_EQ(document.GetResultText(), "Empty document");
   EXPECT_EQ(document.GetRecords().NextFree(), 1u);
-}
-
-TEST(XmlDocumentParseTest, NewDocumentHasNoRecords) {
-  CXmlDocument document;
-  EXPECT_FALSE(document.IsWellFormed());
-  EXPECT_EQ(document.GetRecords().NextFree(), 0u);
-  EXPECT_FALSE(document.FindElement());
-  EXPECT_FALSE(document.FindChildElement());
-  EXPECT_EQ(document.FindNextNode(0), 0);
-  EXPECT_EQ(document.GetElementText(0), "");
 }
 
 TEST(XmlDocumentParseTest, ReparsingReplacesRecordsAndResetsPositions) {
@@ -96,53 +37,6 @@ TEST(XmlDocumentParseTest, ReparsingReplacesRecordsAndResetsPositions) {
   EXPECT_EQ(document.GetNodeType(), 0);
   EXPECT_EQ(document.GetRecords().NextFree(), 3u);
   EXPECT_EQ(testing::Outline(document), "x=\n  y=\n");
-}
-
-TEST(XmlDocumentParseTest, RecordsLinkSiblingsWithTheFirstChildHoldingTheLast) {
-  CXmlDocument document;
-  const char text[] = "<r><a/><b>t</b><c/></r>";
-  ASSERT_TRUE(document.ParseText(text));
-  const XmlRecordStore& records = document.GetRecords();
-  ASSERT_EQ(records.NextFree(), 5u);  // document, r, a, b, c in document order
-  const XmlElementRecord& doc = records[0];
-  EXPECT_EQ(doc.length, sizeof text - 1);
-  EXPECT_EQ(doc.firstChild, 1u);
-  EXPECT_FALSE(doc.Has(kXmlNotWellFormed));
-  const XmlElementRecord& r = records[1];
-  EXPECT_EQ(r.start, 0u);
-  EXPECT_EQ(r.length, sizeof text - 1);
-  EXPECT_EQ(r.StartTagLength(), 3u);
-  EXPECT_EQ(r.EndTagLength(), 4u);
-  EXPECT_EQ(r.levelAndFlags, kXmlFirstChild);  // level 0
-  EXPECT_EQ(r.firstChild, 2u);
-  const XmlElementRecord& a = records[2];
-  EXPECT_EQ(a.levelAndFlags, kXmlFirstChild | 1u);
-  EXPECT_EQ(a.previousSibling, 4u);
-  EXPECT_EQ(a.nextSibling, 3u);
-  EXPECT_EQ(a.length, 4u);
-  EXPECT_EQ(a.EndTagLength(), 0u);
-  const XmlElementRecord& b = records[3];
-  EXPECT_EQ(b.levelAndFlags, 1u);
-  EXPECT_EQ(b.start, 7u);
-  EXPECT_EQ(b.length, 8u);
-  EXPECT_EQ(b.previousSibling, 2u);
-  EXPECT_EQ(b.parent, 1u);
-  EXPECT_EQ(records[4].previousSibling, 3u);
-  EXPECT_EQ(records[4].nextSibling, 0u);
-}
-
-TEST(XmlDocumentParseTest, UnendedElementKeepsItsStartTagAndTheMatchedOneCloses) {
-  CXmlDocument document;
-  ASSERT_FALSE(document.ParseText("<a><b></a>"));
-  const XmlRecordStore& records = document.GetRecords();
-  EXPECT_TRUE(records[0].Has(kXmlNotWellFormed));
-  EXPECT_FALSE(records[1].Has(kXmlNotEnded));
-  EXPECT_EQ(records[1].length, 10u);
-  EXPECT_EQ(records[1].EndTagLength(), 4u);
-  EXPECT_TRUE(records[2].Has(kXmlNotEnded));
-  EXPECT_EQ(records[2].length, 3u);
-  EXPECT_EQ(records[2].EndTagLength(), 0u);
-  EXPECT_EQ(records[2].parent, 1u);
 }
 
 TEST(XmlDocumentParseTest, ChildrenOfAnUnendedElementBecomeItsFollowingSiblings) {
@@ -167,35 +61,6 @@ TEST(XmlDocumentParseTest, NestedUnendedElementsEndUpSideBySideInOrder) {
   ASSERT_FALSE(document.ParseText("<r><a><x/><b><y/><c></r>"));
   EXPECT_EQ(document.GetResultText(), "End tag 'r' at offset 21 does not match start tag 'c' at offset 17");
   EXPECT_EQ(testing::Outline(document), "r=\n  a=\n  x=\n  b=\n  y=\n  c=\n");
-}
-
-TEST(XmlDocumentParseTest, ManyUnendedElementsBecomeTopLevelSiblings) {
-  constexpr int kDepth = 50000;
-  std::string text;
-  for (int i = 0; i < kDepth; ++i) text += "<a>";
-  CXmlDocument document;
-  ASSERT_FALSE(document.ParseText(text.c_str()));
-  EXPECT_EQ(document.GetResultText(), "Root element has sibling");
-  int count = 0;
-  while (document.FindElement("a")) {
-    EXPECT_EQ(document.GetParentPosition(), 0u);
-    ++count;
-  }
-  EXPECT_EQ(count, kDepth);
-}
-
-TEST(XmlDocumentParseTest, MarkupErrorFlagsTheInnermostElementAndMovesUpWhenItIsNotEnded) {
-  CXmlDocument lone;
-  ASSERT_FALSE(lone.ParseText("<a></b></a>"));
-  EXPECT_TRUE(lone.GetRecords()[1].Has(kXmlMarkupError));
-  EXPECT_FALSE(lone.GetRecords()[1].Has(kXmlNotEnded));
-  EXPECT_EQ(lone.GetRecords()[1].length, 11u);
-
-  CXmlDocument moved;
-  ASSERT_FALSE(moved.ParseText("<r><a><1></r>"));
-  EXPECT_TRUE(moved.GetRecords()[1].Has(kXmlMarkupError));
-  EXPECT_FALSE(moved.GetRecords()[2].Has(kXmlMarkupError));
-  EXPECT_TRUE(moved.GetRecords()[2].Has(kXmlNotEnded));
 }
 
 TEST(XmlDocumentParseTest, StartTagLongerThanItsFieldIsMeasuredAgain) {

@@ -20,21 +20,6 @@ std::vector<uint32_t> Capacities(uint32_t initial, uint32_t records) {
   return capacities;
 }
 
-TEST(XmlRecordStoreTest, ResetHandsOutTheDocumentRecord) {
-  XmlRecordStore store;
-  EXPECT_EQ(store.NextFree(), 0u);
-  EXPECT_FALSE(store.Contains(0));
-  store.Reset(10);
-  EXPECT_EQ(store.Capacity(), 10u);
-  EXPECT_EQ(store.NextFree(), 1u);
-  EXPECT_TRUE(store.Contains(0));
-  EXPECT_EQ(store[0].length, 0u);
-  EXPECT_EQ(store[0].firstChild, 0u);
-  EXPECT_EQ(store.Allocate(), 1u);
-  store.Clear();
-  EXPECT_EQ(store.Capacity(), 0u);
-}
-
 TEST(XmlRecordStoreTest, GrowsByHalfButNeverByMoreThanOneNewSegment) {
   EXPECT_EQ(Capacities(8, 40), (std::vector<uint32_t>{8, 12, 18, 27, 40}));
   EXPECT_EQ(Capacities(1, 4), (std::vector<uint32_t>{1, 2, 3, 4}));

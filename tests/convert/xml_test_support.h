@@ -1,15 +1,13 @@
-// Shared by the XML document tests: fixture and corpus paths, and an outline of the
-// element tree read through the navigation operations.
+// Shared by the XML document tests: fixture and corpus paths, and outlines of the element
+// tree and of every node read through the navigation operations.
 #pragma once
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
 #include "src/convert/xml_document.h"
 
 namespace zrt::testing {
@@ -35,35 +33,6 @@ inline std::vector<std::string> CorpusXmlFiles() {
   std::sort(files.begin(), files.end());
   return files;
 }
-
-// A file system holding files in memory; only reading does anything.
-class MemoryFileSystem : public platform::FileSystem {
- public:
-  // Adds or replaces a file.
-  void Put(const std::string& path, const std::string& content) { files_[path] = content; }
-
-  bool ReadFile(const std::string& path, std::string* content) override {
-    auto found = files_.find(path);
-    if (found == files_.end()) return false;
-    *content = found->second;
-    return true;
-  }
-  bool Exists(const std::string& path) override { return files_.count(path) > 0; }
-  bool IsDirectory(const std::string&) override { return false; }
-  int64_t LastWriteTime(const std::string&) override { return -1; }
-  int64_t FileSize(const std::string&) override { return -1; }
-  std::vector<std::string> ListDirectory(const std::string&) override { return {}; }
-  bool MakeDirectory(const std::string&) override { return false; }
-  bool CopyFile(const std::string&, const std::string&, bool) override { return false; }
-  bool DeleteFile(const std::string&) override { return false; }
-  bool WriteFile(const std::string&, const std::string&) override { return false; }
-  std::string FullPath(const std::string& path) override { return path; }
-  std::string CurrentDirectory() override { return std::string(); }
-  bool SetCurrentDirectory(const std::string&) override { return false; }
-
- private:
-  std::map<std::string, std::string> files_;
-};
 
 // One line per element in document order, indented two spaces per level: "name=data".
 // Walks with FindElement, FindChildElement, EnterElement and LeaveElement only, without

@@ -21,12 +21,6 @@ TEST(SplitList, TakesTerminatedEntriesSortedAndUnique) {
   for (const Case& c : cases) EXPECT_EQ(SplitList(c.text), c.expected) << c.text;
 }
 
-TEST(JoinList, TerminatesEveryEntry) {
-  EXPECT_EQ(JoinList({"A", "B"}), "A?;?B?;?");
-  EXPECT_EQ(JoinList({}), "");
-  EXPECT_EQ(SplitList(JoinList({"Debug", "Release 2"})), (std::set<std::string>{"Debug", "Release 2"}));
-}
-
 TEST(ListContains, MatchesWholeEntriesOnly) {
   EXPECT_TRUE(ListContains("Debug?;?Release?;?", "Release"));
   EXPECT_FALSE(ListContains("Debug2?;?", "Debug"));
@@ -39,12 +33,6 @@ TEST(RenameListEntry, RenamesEqualEntriesKeepingOrder) {
   EXPECT_EQ(RenameListEntry("B?;?A?;?B2?;?", "B", "Z"), "Z?;?A?;?B2?;?");
   EXPECT_EQ(RenameListEntry("A?;?tail", "A", "C"), "C?;?tail");
   EXPECT_EQ(RenameListEntry("", "A", "C"), "");
-}
-
-TEST(Parentheses, EscapeAndUnescapeAreInverse) {
-  EXPECT_EQ(EscapeParentheses("copy (a) b(c)"), "copy <a> b<c>");
-  EXPECT_EQ(UnescapeParentheses("copy <a> b<c>"), "copy (a) b(c)");
-  EXPECT_EQ(UnescapeParentheses(EscapeParentheses("C:\\d(2).dll")), "C:\\d(2).dll");
 }
 
 TEST(FindPrefixedEntry, ComparesPrefixIgnoringCase) {

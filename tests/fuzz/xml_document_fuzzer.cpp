@@ -8,6 +8,7 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/fake_file_system.h"
 
 namespace {
 
@@ -85,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(wellFormed == parsed.GetResultText().empty());
   Exercise(parsed);
 
-  zrt::testing::MemoryFileSystem files;
-  files.Put("f.xml", bytes);
+  zrt::testing::FakeFileSystem files;
+  files.contents["f.xml"] = bytes;
   CXmlDocument loaded(files);
   loaded.LoadFile("f.xml");
   Check(loaded.GetResultText().rfind(std::to_string(size) + " bytes", 0) == 0);

@@ -40,53 +40,31 @@ class MessageBoxTest : public ::testing::Test {
   std::string log_ = (folder_.Path() / "boxes.log").string();
 };
 
-TEST_F(MessageBoxTest, LogHoldsTheGbkTextAndOneNulPerBox) {
+TEST_F(MessageBoxTest, LogHoldsTheGbkTextAndOneNulPerBoxAndStandardErrorUtf8) {
   SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes");
-  EXPECT_EQ(ScriptedMessageBox("确定", "ZRT", Buttons::kOk, MessageIcon::kError), Answer::kOk);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(ScriptedMessageBox("确定", "ZRT", Buttons::kOk, MessageIcon::kError), Answer::kOk);  // uses no answer
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string(u8"确定") + "\n");
   EXPECT_EQ(Ask("Copy startup?"), Answer::kYes);
   EXPECT_EQ(LogBytes(), std::string("\xC8\xB7\xB6\xA8\0Copy startup?\0", 19));
 }
 
-TEST_F(MessageBoxTest, StandardErrorShowsTheTextAsUtf8) {
-  ::testing::internal::CaptureStderr();
-  ScriptedMessageBox("确定", "ZRT", Buttons::kOk, MessageIcon::kNone);
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string(u8"确定") + "\n");
-}
-
-TEST_F(MessageBoxTest, AnswersAreUsedInOrder) {
+TEST_F(MessageBoxTest, AnswersAreUsedInOrderThenNo) {
+  if (StandardInputIsTerminal()) GTEST_SKIP() << "standard input is a terminal and would be asked";
   SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes, NO ,,maybe,Yes");
-  EXPECT_EQ(Ask("1"), Answer::kYes);
-  EXPECT_EQ(Ask("2"), Answer::kNo);
-  EXPECT_EQ(Ask("3"), Answer::kNo);
-  EXPECT_EQ(Ask("4"), Answer::kYes);
+  for (Answer expected : {Answer::kYes, Answer::kNo, Answer::kNo, Answer::kYes, Answer::kNo}) {
+    EXPECT_EQ(Ask("?"), expected);
+  }
 }
 
-TEST_F(MessageBoxTest, AnOkBoxUsesNoAnswer) {
-  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes");
-  EXPECT_EQ(ScriptedMessageBox("note", "ZRT", Buttons::kOk, MessageIcon::kInformation), Answer::kOk);
-  EXPECT_EQ(Ask("question"), Answer::kYes);
-}
-
-TEST_F(MessageBoxTest, ChangedAnswersStartFromTheirFirst) {
-  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes");
-  EXPECT_EQ(Ask("1"), Answer::kYes);
-  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes,no");
-  EXPECT_EQ(Ask("2"), Answer::kYes);
-  EXPECT_EQ(Ask("3"), Answer::kNo);
-}
-
-TEST_F(MessageBoxTest, RestartUsesAnUnchangedScriptAgain) {
+TEST_F(MessageBoxTest, ChangedOrRestartedAnswersStartFromTheirFirst) {
   SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes");
   EXPECT_EQ(Ask("1"), Answer::kYes);
   RestartScriptedAnswers();
   EXPECT_EQ(Ask("2"), Answer::kYes);
-}
-
-TEST_F(MessageBoxTest, WithoutAnswersOrTerminalTheAnswerIsNo) {
-  if (StandardInputIsTerminal()) GTEST_SKIP() << "standard input is a terminal and would be asked";
-  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes");
-  EXPECT_EQ(Ask("1"), Answer::kYes);
-  EXPECT_EQ(Ask("2"), Answer::kNo);
+  SetEnvironment("ZRT_MSGBOX_ANSWERS", "yes,no");
+  EXPECT_EQ(Ask("3"), Answer::kYes);
+  EXPECT_EQ(Ask("4"), Answer::kNo);
 }
 
 TEST_F(MessageBoxTest, ShowMessageBoxUsesTheReplacedHandlerUntilReset) {
@@ -99,8 +77,6 @@ TEST_F(MessageBoxTest, ShowMessageBoxUsesTheReplacedHandlerUntilReset) {
       });
   EXPECT_EQ(ShowMessageBox("Delete?", "ZRT", Buttons::kYesNo, MessageIcon::kWarning), Answer::kYes);
   EXPECT_EQ(seen, std::vector<std::string>{"Delete?|ZRT|1|2"});
-  EXPECT_EQ(LogBytes(), "");
-
   SetMessageBoxHandler(nullptr);
   EXPECT_EQ(ShowMessageBox("Done", "ZRT", Buttons::kOk, MessageIcon::kNone), Answer::kOk);
   EXPECT_EQ(LogBytes(), std::string("Done\0", 5));

@@ -6,6 +6,7 @@
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "tests/core/case_file.h"
 #include "tests/platform/registry_sandbox.h"
 
 namespace zrt::platform {
@@ -15,20 +16,7 @@ constexpr RegistryRoot kUser = RegistryRoot::kCurrentUser;
 
 // A file exported by regedit on Windows, with CRLF line ends and value kinds the store
 // does not read.
-const char kWindowsExport[] =
-    "Windows Registry Editor Version 5.00\r\n"
-    "\r\n"
-    "[HKEY_CURRENT_USER\\Software\\ZRTSettingsTest]\r\n"
-    "@=\"default\"\r\n"
-    "\"Count\"=dword:00000003\r\n"
-    "\"Path\"=\"C:\\\\Keil\\\\\\\"UV4\\\"\"\r\n"
-    "\"Blob\"=hex:01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,\\\r\n"
-    "  16,17,18\r\n"
-    "; a comment\r\n"
-    "\r\n"
-    "[HKEY_CURRENT_USER\\Software\\ZRTSettingsTest\\TargetDlls\\RDIs]\r\n"
-    "\"0\"=\"C:\\\\Keil\\\\ARM\\\\BIN\\\\UL2ARM.DLL\"\r\n"
-    "\r\n";
+std::string WindowsExport() { return zrt::testing::ReadFixtureFile("platform/fixtures/windows_export.reg"); }
 
 class RegistryStoreTest : public ::testing::Test {
  protected:
@@ -65,7 +53,9 @@ TEST_F(RegistryStoreTest, WritesRegedit4Text) {
 }
 
 TEST_F(RegistryStoreTest, ReadsAWindowsExport) {
-  WriteStore(kWindowsExport);
+  ASSERT_TRUE(registry_.SetValue(kUser, key_, "v", "mine"));
+  WriteStore(WindowsExport());  // as another process would
+  EXPECT_EQ(Query(key_, "v"), "<none>");
   EXPECT_EQ(Query(key_, ""), "default");
   EXPECT_EQ(Query(key_, "Path"), "C:\\Keil\\\"UV4\"");
   EXPECT_EQ(Query(key_, "Count"), "<none>");
@@ -75,7 +65,7 @@ TEST_F(RegistryStoreTest, ReadsAWindowsExport) {
 }
 
 TEST_F(RegistryStoreTest, RewritingKeepsWhatItDoesNotReadAndLeavesNoTemporaryFile) {
-  WriteStore(kWindowsExport);
+  WriteStore(WindowsExport());
   ASSERT_TRUE(registry_.SetValue(kUser, key_ + "\\TargetDlls\\RDIs", "1", "new.dll"));
   const std::string text = StoreText();
   EXPECT_EQ(text.rfind("REGEDIT4\n\n", 0), 0u);
@@ -107,42 +97,11 @@ TEST_F(RegistryStoreTest, ReadsAUtf16Export) {
   EXPECT_EQ(Query(key_, "名称"), "确定");
 }
 
-TEST_F(RegistryStoreTest, SeesChangesMadeByOtherProcesses) {
-  ASSERT_TRUE(registry_.SetValue(kUser, key_, "v", "mine"));
-  WriteStore("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ZRTSettingsTest]\n\"v\"=\"theirs\"\n");
-  EXPECT_EQ(Query(key_, "v"), "theirs");
-}
-
 TEST_F(RegistryStoreTest, AStoreThatCannotBeReadFailsEveryCall) {
   SetEnvironment("ZRT_REGISTRY", sandbox_.Folder().Path().string());
   EXPECT_FALSE(registry_.SetValue(kUser, key_, "v", "1"));
   EXPECT_FALSE(registry_.CreateKey(kUser, key_));
   EXPECT_EQ(Query(key_, "v"), "<none>");
-}
-
-TEST_F(RegistryStoreTest, WithoutZrtRegistryTheStoreIsInTheConfigFolder) {
-  std::string home, xdg;
-  bool hadHome = GetEnvironment("HOME", &home);
-  bool hadXdg = GetEnvironment("XDG_CONFIG_HOME", &xdg);
-  const std::filesystem::path root = sandbox_.Folder().Path();
-  struct Case {
-    std::string xdg;
-    std::string home;
-    std::filesystem::path store;
-  };
-  const Case cases[] = {
-      {(root / "xdg").string(), (root / "home1").string(), root / "xdg" / "zrtsettings" / "registry.reg"},
-      {"", (root / "home2").string(), root / "home2" / ".config" / "zrtsettings" / "registry.reg"},
-  };
-  SetEnvironment("ZRT_REGISTRY", "");
-  for (const Case& c : cases) {
-    SetEnvironment("XDG_CONFIG_HOME", c.xdg);
-    SetEnvironment("HOME", c.home);
-    ASSERT_TRUE(registry_.SetValue(kUser, key_, "v", "1"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(c.store)) << c.store;
-  }
-  SetEnvironment("HOME", hadHome ? home : "");
-  SetEnvironment("XDG_CONFIG_HOME", hadXdg ? xdg : "");
 }
 
 }  // namespace

@@ -49,13 +49,19 @@ TEST_F(DiscoveryTest, PreferenceEntryWithAllThreeToolsIsProbed) {
 }
 
 TEST_F(DiscoveryTest, MissingLinkerFallsBackToTheRegistry) {
-  std::string preferred = MakeTools("BIN40", {"armcc.exe", "armasm.exe"});
+  std::string preferred = host_.directory() + "\\Other\\BIN40";
+  for (const char* tool : {"armcc.exe", "armasm.exe"}) TestHost::MakeFile(preferred + "\\" + tool);
   host_.InstallPreferences("ARM|||inc|" + preferred + "|\n");
   MakeTools("BIN31", {"armcc.exe"});
   ASSERT_TRUE(platform::RealRegistry().SetValue(platform::RegistryRoot::kClassesRoot, kCommandKey, "",
                                                 "\"" + keil_ + "\\UV4\\Uv4.exe\" \"%1\""));
   EXPECT_EQ(host_.Initialize("demo.orbproj"), 1);
   EXPECT_TRUE(host_.commands.empty());  // only the preference source probes the compiler
+  host_.CreateConfiguration("Target");
+  host_.Table().ProjectOpened(host_.project(), "Target");
+  char first[260];
+  ASSERT_EQ(host_.Table().NextIncludePath(first, sizeof first, 1), 1);
+  EXPECT_EQ(std::string(first), keil_ + "\\ARM\\RV31\\INC");  // the folders follow the registry's installation
 }
 
 TEST_F(DiscoveryTest, NothingFoundAnswersZero) {
@@ -84,25 +90,26 @@ class StartupOfferTest : public DiscoveryTest {
 const char kOffer[] = "需要拷贝NXP (founded by Philips) LPC2368启动代码到工程目录下并加入到工程文件中吗?";
 const char kOverwrite[] = "启动文件已经存在工程目录中，需要覆盖该文件吗?";
 
-TEST_F(StartupOfferTest, FirstGroupGetsTheStartupFileOnYes) {
-  host_.ScriptAnswers("yes");
-  HostNode* group = AddGroup("Startup");
-  EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer}));
-  HostNode* file = ChildNamed(group, "File");
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(Attributes(file), (AttributeList{{"RelativePath", ".\\LPC2300.s"}, {"FileType", "2"}, {"Output", "LPC2300.o"}}));
-  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
-  HostNode* second = AddGroup("Source");
-  EXPECT_EQ(host_.MessageBoxTexts().size(), 1u);
-  EXPECT_EQ(ChildNamed(second, "File"), nullptr);
-}
-
 TEST_F(StartupOfferTest, NoLeavesTheProjectAlone) {
   host_.ScriptAnswers("no");
   HostNode* group = AddGroup("Startup");
   EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer}));
   EXPECT_EQ(ChildNamed(group, "File"), nullptr);
   EXPECT_FALSE(TestHost::Exists(host_.directory() + "\\LPC2300.s"));
+}
+
+TEST_F(StartupOfferTest, FirstGroupGetsTheStartupFileOnYesReplacingAnOldCopy) {
+  TestHost::MakeFile(host_.directory() + "\\LPC2300.s", "; old\n");
+  host_.ScriptAnswers("yes,yes");
+  HostNode* group = AddGroup("Startup");
+  EXPECT_EQ(host_.MessageBoxTexts(), (std::vector<std::string>{kOffer, kOverwrite}));
+  HostNode* file = ChildNamed(group, "File");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(Attributes(file), (AttributeList{{"RelativePath", ".\\LPC2300.s"}, {"FileType", "2"}, {"Output", "LPC2300.o"}}));
+  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
+  HostNode* second = AddGroup("Source");
+  EXPECT_EQ(host_.MessageBoxTexts().size(), 2u);
+  EXPECT_EQ(ChildNamed(second, "File"), nullptr);
 }
 
 TEST_F(StartupOfferTest, ExistingCopyIsKeptOnNoAndStillAdded) {
@@ -113,13 +120,6 @@ TEST_F(StartupOfferTest, ExistingCopyIsKeptOnNoAndStillAdded) {
   EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; edited by the user\n");
   ASSERT_NE(ChildNamed(group, "File"), nullptr);
   EXPECT_STREQ(Value(ChildNamed(group, "File"), "RelativePath"), ".\\LPC2300.s");
-}
-
-TEST_F(StartupOfferTest, ExistingCopyIsReplacedOnYes) {
-  TestHost::MakeFile(host_.directory() + "\\LPC2300.s", "; old\n");
-  host_.ScriptAnswers("yes,yes");
-  AddGroup("Startup");
-  EXPECT_EQ(ReadFile(host_.directory() + "\\LPC2300.s"), "; LPC2300 startup\n");
 }
 
 TEST_F(StartupOfferTest, OpenedProjectIsNeverOffered) {

@@ -1,8 +1,9 @@
-// The emulator's file formats read back: ELF images and objects, libraries, Intel HEX
-// (through the tests' own reader); damaged input is refused, never overread.
+// The emulator's file formats read back: ELF images and objects, libraries, Intel HEX;
+// damaged input is refused, never overread.
 #include <gtest/gtest.h>
 
-#include "tests/tools/intel_hex_checker.h"
+#include "tests/core/case_file.h"
+
 #include "tools/common/archive.h"
 #include "tools/common/elf_file.h"
 #include "tools/common/intel_hex.h"
@@ -38,13 +39,9 @@ TEST(ElfFileTest, ImageReadsBackSegmentBySegment) {
   }
 }
 
-TEST(ElfFileTest, ObjectIsAHeaderThenThePayload) {
+TEST(ElfFileTest, ObjectIsAHeaderThenThePayloadAndNoImage) {
   std::string object = MakeObjectFile("payload", false);
-  EXPECT_EQ(object.size(), 52u + 7u);
-  EXPECT_EQ(object.substr(0, 7), std::string("\x7F"
-                                             "ELF\x01\x01\x01",
-                                             7));
-  EXPECT_EQ(object.substr(52), "payload");
+  EXPECT_EQ(object, std::string("\x7F" "ELF\x01\x01\x01", 7) + object.substr(7, 45) + "payload");
   ElfImage image;
   std::string reason;
   EXPECT_FALSE(ReadImageFile(object, &image, &reason));
@@ -53,22 +50,17 @@ TEST(ElfFileTest, ObjectIsAHeaderThenThePayload) {
 
 TEST(ElfFileTest, EveryTruncationOrDamageIsRefusedOrReadWithinBounds) {
   std::string full = MakeImageFile(TwoSegmentImage(false));
-  for (size_t length = 0; length < full.size(); ++length) {
-    ElfImage image;
-    std::string reason;
-    if (ReadImageFile(full.substr(0, length), &image, &reason)) {
-      for (const ImageSegment& segment : image.segments) EXPECT_LE(segment.bytes.size(), length);
-    } else {
-      EXPECT_FALSE(reason.empty());
-    }
-  }
+  std::vector<std::string> inputs;
   for (size_t at = 0; at < full.size(); ++at) {
-    std::string damaged = full;
-    damaged[at] = static_cast<char>(0xFF);
+    inputs.push_back(full.substr(0, at));
+    inputs.push_back(full);
+    inputs.back()[at] = static_cast<char>(0xFF);
+  }
+  for (const std::string& input : inputs) {
     ElfImage image;
     std::string reason;
-    if (ReadImageFile(damaged, &image, &reason)) {
-      for (const ImageSegment& segment : image.segments) EXPECT_LE(segment.bytes.size(), damaged.size());
+    if (ReadImageFile(input, &image, &reason)) {
+      for (const ImageSegment& segment : image.segments) EXPECT_LE(segment.bytes.size(), input.size());
     } else {
       EXPECT_FALSE(reason.empty());
     }
@@ -118,31 +110,7 @@ TEST(IntelHexTest, RecordsNeverCrossSixtyFourKilobytesAndChecksumsHold) {
   std::string bytes;
   for (int i = 0; i < 40; ++i) bytes += static_cast<char>(i * 7);
   std::string text = MakeIntelHex({{0x0800FFF0, bytes}, {0x20000000, "\xAA"}}, 0x08000101);
-  EXPECT_EQ(text,
-            ":020000040800F2\n"
-            ":10FFF00000070E151C232A31383F464D545B6269B9\n"
-            ":020000040801F1\n"
-            ":1000000070777E858C939AA1A8AFB6BDC4CBD2D9A8\n"
-            ":08001000E0E7EEF5FC030A1124\n"
-            ":020000042000DA\n"
-            ":01000000AA55\n"
-            ":0400000508000101ED\n"
-            ":00000001FF\n");
-  testing::HexContent content;
-  std::string problem;
-  ASSERT_TRUE(testing::CheckIntelHex(text, &content, &problem)) << problem;
-  EXPECT_EQ(content.memory.size(), 41u);
-  EXPECT_EQ(content.memory[0x08010017], static_cast<uint8_t>(39 * 7));
-  EXPECT_EQ(content.entry, 0x08000101u);
-}
-
-TEST(IntelHexCheckerTest, CatchesBadRecords) {
-  testing::HexContent content;
-  std::string problem;
-  for (const char* bad : {":0100000001FF\n:00000001FF\n", ":00000001FF\n:00000001FF\n", ":020000040800F2\n",
-                          ":0000000GFF\n:00000001FF\n", ":00000004FC\n:00000001FF\n"}) {
-    EXPECT_FALSE(testing::CheckIntelHex(bad, &content, &problem)) << bad;
-  }
+  EXPECT_EQ(text, zrt::testing::ReadFixtureFile("tools/fixtures/records.hex"));
 }
 
 }  // namespace

@@ -13,17 +13,6 @@ ScatterDescription Parse(const char* text) {
   return description;
 }
 
-TEST(SizesOfModuleTest, FollowsTheFileSizeRoundedToWords) {
-  ModuleSizes sizes = SizesOfModule("m.o", 1001);
-  EXPECT_EQ(sizes.name, "m.o");
-  EXPECT_EQ(sizes.code, 500u);
-  EXPECT_EQ(sizes.roData, 128u);
-  EXPECT_EQ(sizes.rwData, 32u);
-  EXPECT_EQ(sizes.ziData, 252u);
-  ModuleSizes empty = SizesOfModule("e.o", 0);
-  EXPECT_EQ(empty.code + empty.roData + empty.rwData + empty.ziData, 0u);
-}
-
 struct MatchCase {
   const char* pattern;
   const char* name;
@@ -74,15 +63,6 @@ TEST(PlaceModulesTest, RelativeBasesFollowTheRegionBefore) {
   EXPECT_EQ(second.regions[0].execAddress, 0x178u);
   EXPECT_EQ(second.size, 0xCu);  // n.o names no selector: all its parts
   EXPECT_EQ(second.regions[0].zeroInit, 0x4u);
-}
-
-TEST(PlaceModulesTest, NotesRegionsLargerThanTheirLimits) {
-  std::vector<ModuleSizes> modules = {{"m.o", 0x80, 0x40, 0x10, 0x10}};
-  ImageLayout execution = PlaceModules(Parse("LR 0 0x100 {\n  ER 0 0x80 { .ANY }\n}\n"), modules);
-  EXPECT_EQ(execution.overflows,
-            std::vector<std::string>{"Execution region ER size (224 bytes) exceeds limit (128 bytes)."});
-  ImageLayout load = PlaceModules(Parse("LR 0 0x80 {\n  ER 0 { .ANY }\n}\n"), modules);
-  EXPECT_EQ(load.overflows, std::vector<std::string>{"Load region LR size (208 bytes) exceeds limit (128 bytes)."});
 }
 
 TEST(DefaultDescriptionTest, ReadOnlyAtRoBaseDataAtRwBaseOrAfter) {

@@ -21,11 +21,5 @@ constexpr char kGeneratedScatter[] =
     "   *.o (RESET, +First)\r\n   *(InRoot$$Sections)\r\n   .ANY (+RO)\r\n}\n"
     "DATA_RAM0 0x40000000  0x00008000  ; RW DATA\r\n{\n   .ANY (+RW +ZI)\r\n}\n}\n";
 
-// Two load regions: b.o's read-only part goes to the second.
-constexpr char kTwoRegionScatter[] =
-    "LR_FLASH 0x08000000 0x00020000 {\n"
-    "  ER_FLASH 0x08000000 0x00020000 {\n    *.o (+RO)\n  }\n"
-    "  RW_RAM 0x20000000 0x1000 {\n    .ANY (+RW +ZI)\n  }\n}\n"
-    "LR_EXTRA 0x08100000 {\n  ER_EXTRA 0x08100000 {\n    b.o (+RO)\n  }\n}\n";
 
 }  // namespace zrt::tools::testing

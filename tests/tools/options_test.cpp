@@ -53,7 +53,6 @@ struct FailureCase {
 const FailureCase kFailureCases[] = {
     {{"-c", "--unknown"}, ParseStatus::kUnknownOption, "--unknown"},
     {{"-cx"}, ParseStatus::kUnknownOption, "-cx"},
-    {{"--cpuX"}, ParseStatus::kUnknownOption, "--cpuX"},
     {{"-Otimes"}, ParseStatus::kUnknownOption, "-Otimes"},
     {{"main.c", "-o"}, ParseStatus::kMissingArgument, "o"},
     {{"--cpu"}, ParseStatus::kMissingArgument, "cpu"},
@@ -87,23 +86,6 @@ TEST(ParseArgumentsTest, ViaFilesInsertTheirArgumentsInPlace) {
   EXPECT_EQ(result.status, ParseStatus::kViaMalformed);
   CommandLine missing;
   EXPECT_EQ(ParseArguments({"--via", folder.Join("none.via")}, kTable, &missing).status, ParseStatus::kViaUnreadable);
-}
-
-TEST(CommandLineTest, AnswersLastAllAndLastOf) {
-  CommandLine commandLine;
-  ASSERT_EQ(ParseArguments({"-Ia", "-c", "-Ib", "-Otime", "-oX"}, kTable, &commandLine).status, ParseStatus::kOk);
-  EXPECT_EQ(commandLine.All(kInclude), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(commandLine.Last(kInclude), "b");
-  EXPECT_EQ(commandLine.Last(kCpu), "");
-  EXPECT_EQ(commandLine.LastOf({kFlag, kOtime}), kOtime);
-  EXPECT_EQ(commandLine.LastOf({kCpu}), 0);
-}
-
-TEST(OptionHelpTest, ListsTheToolsRowsThenTheCommonOnes) {
-  std::string help = OptionHelp(kTable);
-  EXPECT_EQ(help.find("  -o <value>"), 0u);
-  EXPECT_LT(help.find("  --cpu <value>"), help.find("  --help"));
-  EXPECT_NE(help.find("  --via <value>            Read further arguments from a file\n"), std::string::npos);
 }
 
 }  // namespace

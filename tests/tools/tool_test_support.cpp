@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "tests/core/case_file.h"
 
 namespace zrt::tools::testing {
 
@@ -25,6 +26,15 @@ ToolRun ToolTest::Run(const std::string& tool, const std::string& arguments) {
       platform::RunProcess("\"" + program + "\" " + arguments, work_.string(), &run.output, &run.exitCode, &error))
       << error;
   return run;
+}
+
+void ToolTest::ExpectRefusals(const std::string& tool) {
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("tools/fixtures/refusals.txt")) {
+    if (row[0] != tool) continue;
+    ToolRun run = Run(tool, row[1]);
+    EXPECT_EQ(run.exitCode, 1) << row[1];
+    EXPECT_EQ(run.output, Host(row[2])) << row[1];
+  }
 }
 
 void ToolTest::Write(const std::string& relative, const std::string& content) {

@@ -30,6 +30,9 @@ class ToolTest : public ::testing::Test {
   std::string Read(const std::string& relative);
   // True when the file or folder exists.
   bool Exists(const std::string& relative);
+  // Runs each command line tools/fixtures/refusals.txt gives for tool: exit code 1 and
+  // exactly the output given there.
+  void ExpectRefusals(const std::string& tool);
   // Makes a new, empty subfolder the folder the above work in (one per table row).
   void EnterSubfolder(const std::string& name);
 
