@@ -60,7 +60,7 @@ void ZRT_THISCALL DestroyOwnNode(HostNode* node, int freeMemory) {
 }
 
 // Appends a new attribute at the end of the list; null when memory runs out.
-NodeAttribute* AppendAttribute(HostNode* node, const char* name) {
+NodeAttribute* AppendAttribute(HostNode* node, std::string_view name) {
   auto* a = static_cast<NodeAttribute*>(platform::SharedHeapAllocate(sizeof(NodeAttribute)));
   if (a == nullptr) return nullptr;
   std::memset(a, 0, sizeof *a);
@@ -83,7 +83,7 @@ bool CopyOwnFields(const HostNode* node, HostNode* copy) {
   if (!AssignText(&copy->name, ViewOf(node->name))) return false;
   const NodeAttribute* sentinel = &node->attributes;
   for (const NodeAttribute* a = sentinel->next; a != nullptr && a != sentinel; a = a->next) {
-    NodeAttribute* c = AppendAttribute(copy, TextOf(a->name));
+    NodeAttribute* c = AppendAttribute(copy, ViewOf(a->name));
     if (c == nullptr || !AssignText(&c->value, ViewOf(a->value))) return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 #include "src/core/host_callbacks.h"
 #include "src/core/host_node.h"
@@ -31,13 +32,28 @@ void CollectFilesBelow(const HostNode* group) {
   }
 }
 
+void CollectFilesUnder(const HostNode* group, std::unordered_set<const HostNode*>* files) {
+  for (HostNode* child = group ? group->firstChild : nullptr; child; child = child->nextSibling) {
+    if (IsElement(child, "File")) {
+      files->insert(child);
+    } else if (IsElement(child, "Filter")) {
+      CollectFilesUnder(child, files);
+    }
+  }
+}
+
 // Local test of one node: excluded in the current configuration.
 bool IsExcludedHere(const HostNode* node) {
   return ListContains(GetAttribute(node, "nobuild"), Context().currentConfigurationName);
 }
 
+// A marker that already holds its value is left alone: every commit hands the host a copy
+// of the node's whole subtree, so committing unchanged markers of nested groups would
+// cost the square of the tree.
 void SetLocalConfigureMarker(HostNode* node) {
-  UpdateNodeAttribute(node, "LocalConfigure", HasLocalSettings(node) ? "1" : "0");
+  const char* marker = HasLocalSettings(node) ? "1" : "0";
+  const char* current = GetAttribute(node, "LocalConfigure");
+  if (current == nullptr || std::strcmp(current, marker) != 0) UpdateNodeAttribute(node, "LocalConfigure", marker);
 }
 
 // The last-write time of a dependency (-1: missing), read once per table.
@@ -98,6 +114,8 @@ HostNode* GetProjectRoot() {
 
 HostNode* GetFilesNode() { return FindChild(GetProjectRoot(), "Files"); }
 
+bool IsListedConfiguration(const HostNode* node) { return node != nullptr && Contains(Context().configurations, node); }
+
 HostNode* GetCurrentConfiguration() {
   const auto& list = Context().configurations;
   for (HostNode* node : list) {
@@ -133,21 +151,16 @@ void CollectConfigurations(const HostNode* project) {
 void CollectFiles(const HostNode* project) { CollectFilesBelow(FindChild(project, "Files")); }
 
 void AddBuildableFile(HostNode* file) {
-  auto& list = Context().files;
-  if (file != nullptr && IsBuildableFileType(IntAttribute(file, "FileType")) && !Contains(list, file)) {
+  NodeList& list = Context().files;
+  if (file != nullptr && IsBuildableFileType(IntAttribute(file, "FileType")) && !list.Contains(file)) {
     list.push_back(file);
   }
 }
 
 void RemoveFilesUnder(const HostNode* filter) {
-  for (HostNode* child = filter ? filter->firstChild : nullptr; child; child = child->nextSibling) {
-    if (IsElement(child, "File")) {
-      auto& list = Context().files;
-      list.erase(std::remove(list.begin(), list.end(), child), list.end());
-    } else if (IsElement(child, "Filter")) {
-      RemoveFilesUnder(child);
-    }
-  }
+  std::unordered_set<const HostNode*> below;
+  CollectFilesUnder(filter, &below);
+  Context().files.RemoveAll(below);
 }
 
 bool IsExcludedFromBuild(const HostNode* node, bool walkUp) {

@@ -10,6 +10,7 @@
 
 #include "platform/file_system.h"
 #include "src/core/abi.h"
+#include "src/core/node_list.h"
 
 namespace zrt {
 
@@ -29,7 +30,7 @@ struct ProjectContext {
   std::array<uint8_t, kDeviceBlockSize> deviceBlock = InitialDeviceBlock();
   double cpuClock = 0.0;
   std::vector<HostNode*> configurations;
-  std::vector<HostNode*> files;
+  NodeList files;
   std::string cpuOption;
   std::string deviceOption;
   std::string projectName;
@@ -63,6 +64,8 @@ void MakeRelativeToProject(std::string* path);
 HostNode* GetProjectRoot();
 // The project's "Files" element; null when none.
 HostNode* GetFilesNode();
+// True when node is in the configuration list.
+bool IsListedConfiguration(const HostNode* node);
 // The listed configuration named like the current one, else the last listed; null when
 // the list is empty or a listed entry is null or unnamed before a match.
 HostNode* GetCurrentConfiguration();
