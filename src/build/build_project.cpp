@@ -70,17 +70,21 @@ bool SettingsChanged(HostNode* file, const char* sectionName, BuildRun* run) {
   return true;
 }
 
+// Appends a blank and the quoted path to the link list.
+void AppendToLinkList(const std::string& path, BuildRun* run) { run->linkList.append(" \"").append(path).append("\""); }
+
 void BuildFile(HostNode* file, BuildRun* run) {
   int type = IntAttribute(file, "FileType");
   if (type == kLibraryFile || type == kObjectFile) {
     const char* path = GetAttribute(file, "RelativePath");
-    run->linkList += " " + Quoted(path ? path : "");
+    AppendToLinkList(path ? path : "", run);
     return;
   }
   if (!IsSourceFileType(type)) return;
   const char* sectionName = SourceSectionName(type);
+  std::string object = ObjectPathOf(file);
   ForgetTimesAfterUserCommands(run);
-  bool needBuild = !run->rebuildAll && IsOutOfDate(file, &run->dependencyTimes);
+  bool needBuild = !run->rebuildAll && IsOutOfDate(file, object, &run->dependencyTimes);
   if (!needBuild) needBuild = SettingsChanged(file, sectionName, run);
   char* buffer = BuildBuffer();
   if (needBuild || run->rebuildAll || run->configurationModified) {
@@ -92,8 +96,9 @@ void BuildFile(HostNode* file, BuildRun* run) {
     // The buffer is zero after every file; only a run can have written into it.
     std::memset(buffer, 0, kBuildBufferSize);
     if (!StillListed(file, removals)) return;  // the host removed it while the tool ran
+    object = ObjectPathOf(file);
   }
-  run->linkList += " " + Quoted(ObjectPathOf(file));
+  AppendToLinkList(object, run);
 }
 
 // The index of the first listed file not built yet, after the host removed files.

@@ -85,7 +85,11 @@ std::string GetProjectDirectory() {
 }
 
 std::string MakeOutputPath(const std::string& name) {
-  return ".\\" + Context().currentConfigurationName + "\\" + name;
+  const std::string& configuration = Context().currentConfigurationName;
+  std::string path;
+  path.reserve(3 + configuration.size() + name.size());
+  path.append(".\\").append(configuration).append("\\").append(name);
+  return path;
 }
 
 std::string ObjectPathOf(const HostNode* file) {
@@ -192,11 +196,15 @@ void RefreshLocalConfigureMarkers(HostNode* node) {
 }
 
 bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes) {
+  return IsOutOfDate(file, ObjectPathOf(file), dependencyTimes);
+}
+
+bool IsOutOfDate(const HostNode* file, const std::string& objectPath, DependencyTimes* dependencyTimes) {
   platform::FileSystem& fs = *Context().fileSystem;
   const char* source = GetAttribute(file, "RelativePath");
   int64_t sourceTime = source ? fs.LastWriteTime(source) : -1;
   if (sourceTime < 0) return false;
-  int64_t objectTime = fs.LastWriteTime(ObjectPathOf(file));
+  int64_t objectTime = fs.LastWriteTime(objectPath);
   if (objectTime < 0 || sourceTime > objectTime) return true;
   for (const HostNode* child = file->firstChild; child; child = child->nextSibling) {
     const char* dependency = GetAttribute(child, "RelativePath");

@@ -97,6 +97,8 @@ using DependencyTimes = std::unordered_map<std::string, int64_t>;
 // source or than one of the files its children's RelativePath name (or one of those is
 // missing). Dependency times are read through dependencyTimes when given.
 bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes = nullptr);
+// IsOutOfDate with the file's object path (ObjectPathOf) already at hand.
+bool IsOutOfDate(const HostNode* file, const std::string& objectPath, DependencyTimes* dependencyTimes);
 // Renames the sections and "nobuild" entries below "Files" from oldName to newName.
 void RenameConfigurationInFiles(const char* newName, const char* oldName);
 // Moves default output names ("0,...") of an output section to the configuration newName.
