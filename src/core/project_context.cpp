@@ -6,6 +6,7 @@
 
 #include "src/core/host_callbacks.h"
 #include "src/core/host_node.h"
+#include "src/core/node_text.h"
 #include "src/core/text_utilities.h"
 
 namespace zrt {
@@ -47,13 +48,72 @@ bool IsExcludedHere(const HostNode* node) {
   return ListContains(GetAttribute(node, "nobuild"), Context().currentConfigurationName);
 }
 
-// A marker that already holds its value is left alone: every commit hands the host a copy
-// of the node's whole subtree, so committing unchanged markers of nested groups would
-// cost the square of the tree.
-void SetLocalConfigureMarker(HostNode* node) {
+// Hands the host mirror, a node of the plug-in's own copy of the tree, as the changed copy
+// of node: detached from its copied parent and siblings while the host looks at it, as a
+// fresh clone would be.
+void CommitDetached(HostNode* node, HostNode* mirror) {
+  HostNode* parent = mirror->parent;
+  HostNode* previous = mirror->previousSibling;
+  HostNode* next = mirror->nextSibling;
+  mirror->parent = mirror->previousSibling = mirror->nextSibling = nullptr;
+  host::CommitNode(node, mirror);
+  mirror->parent = parent;
+  mirror->previousSibling = previous;
+  mirror->nextSibling = next;
+}
+
+// Sets node's "LocalConfigure" from HasLocalSettings. mirror is node's counterpart in a
+// copy of the tree that holds every marker set so far, so it is the deep copy the commit
+// needs without copying node's subtree once more. A marker that already holds its value
+// is left alone.
+void SetLocalConfigureMarker(HostNode* node, HostNode* mirror) {
   const char* marker = HasLocalSettings(node) ? "1" : "0";
   const char* current = GetAttribute(node, "LocalConfigure");
-  if (current == nullptr || std::strcmp(current, marker) != 0) UpdateNodeAttribute(node, "LocalConfigure", marker);
+  if (current != nullptr && std::strcmp(current, marker) == 0) return;
+  SetAttribute(mirror, "LocalConfigure", marker);
+  CommitDetached(node, mirror);
+}
+
+// True when copy has node's element name and attributes (a counterpart in step).
+bool SameFields(const HostNode* node, const HostNode* copy) {
+  if (ViewOf(node->name) != ViewOf(copy->name)) return false;
+  const NodeAttribute* a = node->attributes.next;
+  const NodeAttribute* b = copy->attributes.next;
+  for (; a != &node->attributes && b != &copy->attributes; a = a->next, b = b->next) {
+    if (a == nullptr || b == nullptr || ViewOf(a->name) != ViewOf(b->name) || ViewOf(a->value) != ViewOf(b->value)) {
+      return false;
+    }
+  }
+  return a == &node->attributes && b == &copy->attributes;
+}
+
+void RefreshMarkers(HostNode* node, HostNode* mirror, bool withChildren);
+
+// Refreshes node against a copy of its own, when the shared copy is out of step with it.
+void RefreshWithOwnCopy(HostNode* node, bool withChildren) {
+  HostNode* copy = CloneNode(node);
+  if (copy == nullptr) return;
+  RefreshMarkers(node, copy, withChildren);
+  DestroyNode(copy);
+}
+
+// Sets the marker of node and, with withChildren, of its File children and of its Filter
+// children with everything below them; the copy is walked in step with the tree.
+void RefreshMarkers(HostNode* node, HostNode* mirror, bool withChildren) {
+  SetLocalConfigureMarker(node, mirror);
+  if (!withChildren) return;
+  HostNode* counterpart = mirror->firstChild;
+  for (HostNode* child = node->firstChild; child; child = child->nextSibling) {
+    HostNode* copy = counterpart != nullptr && SameFields(child, counterpart) ? counterpart : nullptr;
+    counterpart = counterpart ? counterpart->nextSibling : nullptr;
+    bool group = IsElement(child, "Filter");
+    if (!group && !IsElement(child, "File")) continue;
+    if (copy != nullptr) {
+      RefreshMarkers(child, copy, group);
+    } else {
+      RefreshWithOwnCopy(child, group);
+    }
+  }
 }
 
 // The last-write time of a dependency (-1: missing), read once per table.
@@ -184,15 +244,10 @@ bool HasLocalSettings(const HostNode* node) {
 }
 
 void RefreshLocalConfigureMarkers(HostNode* node) {
-  if (node == nullptr) return;
-  SetLocalConfigureMarker(node);
-  for (HostNode* child = node->firstChild; child; child = child->nextSibling) {
-    if (IsElement(child, "Filter")) {
-      RefreshLocalConfigureMarkers(child);
-    } else if (IsElement(child, "File")) {
-      SetLocalConfigureMarker(child);
-    }
-  }
+  // Every commit hands the host a deep copy of the node; one copy of the whole tree, kept
+  // in step with it, serves them all, so the cost stays proportional to the tree even for
+  // deeply nested groups.
+  if (node != nullptr) RefreshWithOwnCopy(node, true);
 }
 
 bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes) {
