@@ -103,8 +103,12 @@ class Case {
   void AddFile(HostNode* parent, int index) {
     static const char* const kExtensions[] = {".c", ".s", ".cpp", ".h", ".lib", ".obj", ".txt", "", ".C"};
     std::string path = ".\\f" + std::to_string(index) + kExtensions[Number(0, 8)];
-    HostNode* file = Chance(70) ? host_.CreateFile(parent, path) : AddChild(parent, "File", {{"RelativePath", Text()}, {"FileType", Text()}});
-    if (Chance(30)) Garble(AddChild(file, Chance(50) ? "ZRT_CParam" : "ZRT_AsmParam", {{"Name", Pick(configurationNames_)}}), 4);
+    HostNode* file = Chance(70) ? host_.CreateFile(parent, path)
+                                : AddChild(parent, "File", {{"RelativePath", Text()}, {"FileType", Text()}});
+    if (Chance(30)) {
+      const char* section = Chance(50) ? "ZRT_CParam" : "ZRT_AsmParam";
+      Garble(AddChild(file, section, {{"Name", Pick(configurationNames_)}}), 4);
+    }
     if (Chance(30)) AddChild(file, "Dependency", {{"RelativePath", Chance(50) ? ".\\f0.c" : Text()}});
     if (Chance(5)) SetValue(file, std::string("Na\0me", 5), Text());
     if (Chance(20)) TestHost::MakeFile(host_.directory() + path.substr(1), Text());
@@ -198,7 +202,8 @@ class Case {
       case 3: {
         std::string source = Chance(70) ? ".\\f" + std::to_string(Number(0, 30)) + ".c" : Text();
         bool null = Chance(10);
-        Enumerate([&](char* b, unsigned s, int first) { return table.NextDependency(null ? nullptr : source.c_str(), b, s, first); });
+        const char* path = null ? nullptr : source.c_str();
+        Enumerate([&](char* b, unsigned s, int first) { return table.NextDependency(path, b, s, first); });
         break;
       }
       case 4: Enumerate([&](char* b, unsigned s, int first) { return table.NextIncludePath(b, s, first); }); break;
@@ -208,9 +213,14 @@ class Case {
         break;
       case 6: Rename(); break;
       case 7: RemoveSomething(); break;
-      case 8: table.ProjectEvent(0, Chance(50) ? AddChild(host_.files(), "Filter", {{"Name", Text()}}) : nullptr); break;
+      case 8:
+        table.ProjectEvent(0, Chance(50) ? AddChild(host_.files(), "Filter", {{"Name", Text()}}) : nullptr);
+        break;
       case 9: AddFile(host_.files(), Number(0, 40)); break;
-      case 10: table.ProjectOpened(Chance(90) ? host_.project() : nullptr, Chance(90) ? Pick(configurationNames_).c_str() : nullptr); break;
+      case 10:
+        table.ProjectOpened(Chance(90) ? host_.project() : nullptr,
+                            Chance(90) ? Pick(configurationNames_).c_str() : nullptr);
+        break;
       case 11: table.NodeCreated(Chance(50) ? host_.AddConfiguration(Text()) : nullptr); break;
       case 12: table.ProjectEvent(Number(-2, 6), nullptr); break;
       default: table.Reserved(); table.ReservedQuery(); table.StopBuild(); break;
