@@ -15,9 +15,10 @@ namespace {
 
 NodeAttribute* FindAttribute(const HostNode* node, const char* name) {
   if (node == nullptr || name == nullptr) return nullptr;
+  const std::string_view wanted(name);
   const NodeAttribute* sentinel = &node->attributes;
   for (NodeAttribute* a = sentinel->next; a != nullptr && a != sentinel; a = a->next) {
-    if (TextEquals(a->name, name)) return a;
+    if (TextEquals(a->name, wanted)) return a;
   }
   return nullptr;
 }
@@ -109,7 +110,11 @@ HostNode* FindNextSibling(const HostNode* node, const char* name) {
 
 const char* ElementName(const HostNode* node) { return node ? TextOf(node->name) : ""; }
 
-bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
+// The lengths are compared first, so a node of another name is told apart without
+// reading its text.
+bool IsElement(const HostNode* node, const char* name) {
+  return node != nullptr ? TextEquals(node->name, name) : *name == '\0';
+}
 
 const char* GetAttribute(const HostNode* node, const char* name) {
   NodeAttribute* a = FindAttribute(node, name);
