@@ -50,9 +50,11 @@ void CompileOneFile(const char* sectionName, HostNode* file, char* buffer, int s
   if (configuration == nullptr) return;
   ToolInvocation run = std::strcmp(sectionName, "ZRT_AsmParam") == 0 ? Assemble(file, configuration)
                                                                       : Compile(file, configuration);
+  // The whole command is made before the user's commands run: the host may change or
+  // remove the file while they run.
+  run.options += " -g --dwarf2 " + Quoted(Text(GetAttribute(file, "RelativePath")));
   WriteLine(run.announcement);
   RunUserCommands(configuration, "BfC");
-  run.options += " -g --dwarf2 " + Quoted(Text(GetAttribute(file, "RelativePath")));
   RunTool(run.tool + " " + run.options, GetProjectDirectory(), buffer, size, kRunFailedLine);
 }
 

@@ -68,7 +68,7 @@ const HostNode* FindListedFile(const std::string& name) {
 }
 
 int FirstDependency(const char* sourcePath, char* buffer, unsigned size) {
-  const HostNode* file = FindListedFile(FileName(sourcePath ? sourcePath : ""));
+  const HostNode* file = FindListedFile(FileName(sourcePath));
   Close();
   if (file == nullptr) return 0;
   DependencyStream& stream = Stream();
@@ -84,6 +84,7 @@ int FirstDependency(const char* sourcePath, char* buffer, unsigned size) {
 }  // namespace
 
 int NextDependency(const char* sourcePath, char* buffer, unsigned size, int first) {
+  if (sourcePath == nullptr) return 0;
   if (first != 0) return FirstDependency(sourcePath, buffer, size);
   if (!Stream().open) return 0;
   return NextEntry(buffer, size);

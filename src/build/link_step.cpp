@@ -41,11 +41,11 @@ std::string ArchiveCommand(const std::string& base, const std::string& linkList)
 }
 
 // The summary of a successful image: after the user's after-build commands, converted to
-// HEX or BIN when asked.
-std::string ImageCreated(HostNode* configuration, const HostNode* output, const std::string& base, char* buffer,
-                         int size, int* errors, int* warnings) {
-  RunUserCommands(configuration, "AfB");
-  int hexMode = IntAttribute(output, "OutHex");
+// HEX or BIN when asked. The configuration is read only while the host still lists it,
+// since the link ran in between.
+std::string ImageCreated(HostNode* configuration, int hexMode, const std::string& base, char* buffer, int size,
+                         int* errors, int* warnings) {
+  if (IsListedConfiguration(configuration)) RunUserCommands(configuration, "AfB");
   if (hexMode == 0) return Format("%s create - %d Error(s),%d Warning(s).\r\n", (base + ".axf").c_str(), 0, *warnings);
   int conversionWarnings = 0;
   *errors = FromElfStep(hexMode, base, GetProjectDirectory(), buffer, size, &conversionWarnings);
@@ -64,6 +64,7 @@ int LinkStep(int errors, int warnings, const std::string& linkList, char* buffer
   HostNode* output = FindChild(configuration, "ZRT_Output");
   if (configuration == nullptr || output == nullptr) return 0;
   int outType = IntAttribute(output, "OutType");
+  int hexMode = IntAttribute(output, "OutHex");
   std::string base = OutputBase(output);
   std::string command;
   if (outType == kExecutableImage) command = LinkCommand(configuration, FindChild(configuration, "ZRT_Linker"), output, linkList);
@@ -82,7 +83,7 @@ int LinkStep(int errors, int warnings, const std::string& linkList, char* buffer
   if (outType == kExecutableImage && linkErrors != 0) {
     summary = Format("%s not create - %d Error(s),%d Warning(s).\r\n", (base + ".axf").c_str(), linkErrors, warnings);
   } else if (outType == kExecutableImage) {
-    summary = ImageCreated(configuration, output, base, buffer, size, &linkErrors, &warnings);
+    summary = ImageCreated(configuration, hexMode, base, buffer, size, &linkErrors, &warnings);
   } else if (outType == kLibrary) {
     summary = Format("%s - %d Error(s),%d Warning(s).\r\n", (base + ".lib").c_str(), linkErrors, warnings);
   }

@@ -76,12 +76,51 @@ int ChooseStartupArea(const AreaTable& areas) {
   return firstSized;
 }
 
+// The listed files that name an area in one of their placement keys, read in one pass
+// over the file list (most files name none), so that every region of the description
+// does not walk all files again.
+class Placements {
+ public:
+  Placements() {
+    for (const HostNode* file : Context().files) {
+      Entry entry{file, {}};
+      bool placed = false;
+      for (int kind = 0; kind < 3; ++kind) {
+        entry.values[kind] = IntAttribute(file, kPlacementKeys[kind]);
+        placed = placed || entry.values[kind] != 0;
+      }
+      if (placed) entries_.push_back(entry);
+    }
+  }
+  // The names of the files whose kind key equals areaIndex + 1, in file list order.
+  void Collect(PlacementKind kind, int areaIndex, std::vector<std::string>* names) const;
+  // One line per name Collect finds, formatted with lineFormat.
+  void Append(PlacementKind kind, int areaIndex, const char* lineFormat, std::string* text) const {
+    std::vector<std::string> names;
+    Collect(kind, areaIndex, &names);
+    for (const std::string& name : names) *text += Format(lineFormat, name.c_str());
+  }
+
+ private:
+  struct Entry {
+    const HostNode* file;
+    int values[3];
+  };
+  std::vector<Entry> entries_;
+};
+
 std::string PlacementName(const HostNode* file) {
   const char* output = GetAttribute(file, "Output");
   if (output && *output) return output;
   const char* path = GetAttribute(file, "RelativePath");
   std::string relative = path ? path : "";
   return "*" + relative.substr(relative.rfind('\\') + 1);
+}
+
+void Placements::Collect(PlacementKind kind, int areaIndex, std::vector<std::string>* names) const {
+  for (const Entry& entry : entries_) {
+    if (entry.values[kind] == areaIndex + 1) names->push_back(PlacementName(entry.file));
+  }
 }
 
 // The lines of a region: its placed lines and, for an enabled area, the catch-all line.
@@ -95,21 +134,21 @@ bool RegionBody(const MemoryArea& area, const std::string& placed, const char* a
   return area.size != 0 && !placed.empty();
 }
 
-std::string RamPlacedLines(int index) {
+std::string RamPlacedLines(const Placements& placements, int index) {
   std::string lines;
-  AppendPlacedLines(kPlaceReadOnly, index, kReadOnlyLine, &lines);
-  AppendPlacedLines(kPlaceReadWrite, index - kFirstRam, kReadWriteLine, &lines);
-  AppendPlacedLines(kPlaceZeroInit, index - kFirstRam, kZeroInitLine, &lines);
+  placements.Append(kPlaceReadOnly, index, kReadOnlyLine, &lines);
+  placements.Append(kPlaceReadWrite, index - kFirstRam, kReadWriteLine, &lines);
+  placements.Append(kPlaceZeroInit, index - kFirstRam, kZeroInitLine, &lines);
   return lines;
 }
 
-std::string DataRegions(const AreaTable& areas) {
+std::string DataRegions(const Placements& placements, const AreaTable& areas) {
   std::string text;
   int dataRegion = 0;
   for (int i = kFirstRam; i < kAreaCount; ++i) {
     const MemoryArea& area = areas[i];
     std::string body;
-    if (!RegionBody(area, RamPlacedLines(i), kAnyReadWrite, &body)) continue;
+    if (!RegionBody(area, RamPlacedLines(placements, i), kAnyReadWrite, &body)) continue;
     text += Format(kDataLine, dataRegion++, area.start, area.flag ? "UNINIT" : "", area.size) + kOpen + body + kClose;
   }
   if (dataRegion == 0) text += std::string(kNoData) + kOpen + kAnyReadWrite + kClose;
@@ -120,19 +159,20 @@ std::string LoadRegionHead(int region, const MemoryArea& area) {
   return Format(kLoadLine, region, area.start) + kOpen + Format(kExecLine, region, area.start, area.size) + kOpen;
 }
 
-std::string StartupLoadRegion(const AreaTable& areas, int startup, const std::string& sectionName) {
+std::string StartupLoadRegion(const Placements& placements, const AreaTable& areas, int startup,
+                              const std::string& sectionName) {
   std::string text = kBanner + LoadRegionHead(0, areas[startup]) + Format(kFirstLine, sectionName.c_str()) + kRootLine;
-  AppendPlacedLines(kPlaceReadOnly, startup, kReadOnlyLine, &text);
-  return text + kAnyReadOnly + kClose + DataRegions(areas) + kClose;
+  placements.Append(kPlaceReadOnly, startup, kReadOnlyLine, &text);
+  return text + kAnyReadOnly + kClose + DataRegions(placements, areas) + kClose;
 }
 
-std::string FurtherLoadRegions(const AreaTable& areas, int startup) {
+std::string FurtherLoadRegions(const Placements& placements, const AreaTable& areas, int startup) {
   std::string text;
   int region = 1;
   for (int i = 0; i < kRomCount; ++i) {
     if (i == startup) continue;
     std::string placed, body;
-    AppendPlacedLines(kPlaceReadOnly, i, kReadOnlyLine, &placed);
+    placements.Append(kPlaceReadOnly, i, kReadOnlyLine, &placed);
     if (!RegionBody(areas[i], placed, kAnyReadOnly, &body)) continue;
     text += kSeparator + LoadRegionHead(region++, areas[i]) + body + kClose + kClose;
   }
@@ -142,15 +182,11 @@ std::string FurtherLoadRegions(const AreaTable& areas, int startup) {
 }  // namespace
 
 void CollectPlacedFiles(PlacementKind kind, int areaIndex, std::vector<std::string>* names) {
-  for (const HostNode* file : Context().files) {
-    if (IntAttribute(file, kPlacementKeys[kind]) == areaIndex + 1) names->push_back(PlacementName(file));
-  }
+  Placements().Collect(kind, areaIndex, names);
 }
 
 void AppendPlacedLines(PlacementKind kind, int areaIndex, const char* lineFormat, std::string* text) {
-  std::vector<std::string> names;
-  CollectPlacedFiles(kind, areaIndex, &names);
-  for (const std::string& name : names) *text += Format(lineFormat, name.c_str());
+  Placements().Append(kind, areaIndex, lineFormat, text);
 }
 
 void WriteScatterFile(HostNode* configuration, const std::string& path) {
@@ -159,8 +195,17 @@ void WriteScatterFile(HostNode* configuration, const std::string& path) {
   ReadAllAreas(configuration, areas);
   int startup = ChooseStartupArea(areas);
   std::string text;
-  if (startup >= 0) text = StartupLoadRegion(areas, startup, StartupSectionName(configuration)) + FurtherLoadRegions(areas, startup);
-  Context().fileSystem->WriteFile(path, text);
+  if (startup >= 0) {
+    Placements placements;
+    text = StartupLoadRegion(placements, areas, startup, StartupSectionName(configuration)) +
+           FurtherLoadRegions(placements, areas, startup);
+  }
+  // A description that is already there as it would be written is left alone: rewriting
+  // it at every build costs more than the whole up-to-date decision of a large project.
+  platform::FileSystem& fs = *Context().fileSystem;
+  std::string existing;
+  if (fs.ReadFile(path, &existing) && existing == text) return;
+  fs.WriteFile(path, text);
 }
 
 }  // namespace zrt

@@ -1,6 +1,7 @@
 #include "src/build/single_file.h"
 
 #include <cstring>
+#include <string>
 
 #include "src/build/compile_one_file.h"
 #include "src/build/linker_command_line.h"
@@ -47,13 +48,17 @@ int CompileFile(HostNode* file) {
 
 void CleanOutputs() {
   ProjectContext& context = Context();
-  // The object paths are relative to the project folder.
-  context.fileSystem->SetCurrentDirectory(GetProjectDirectory());
+  platform::FileSystem& fs = *context.fileSystem;
+  // The object paths are relative to the project folder; the host's current directory is
+  // given back afterwards.
+  std::string previousDirectory = fs.CurrentDirectory();
+  fs.SetCurrentDirectory(GetProjectDirectory());
   for (const HostNode* file : context.files) {
-    if (IsSource(file)) context.fileSystem->DeleteFile(ObjectPathOf(file));
+    if (IsSource(file)) fs.DeleteFile(ObjectPathOf(file));
   }
   HostNode* output = FindChild(GetCurrentConfiguration(), "ZRT_Output");
-  if (output != nullptr) context.fileSystem->DeleteFile(OutputBase(output) + ".axf");
+  if (output != nullptr) fs.DeleteFile(OutputBase(output) + ".axf");
+  fs.SetCurrentDirectory(previousDirectory);
 }
 
 }  // namespace zrt

@@ -12,8 +12,11 @@
 namespace zrt {
 namespace {
 
+unsigned userCommandRuns = 0;
+
 void RunUserCommand(int number, const UserCommand& command) {
   if (command.enabled != 1) return;
+  ++userCommandRuns;
   WriteLine(Format("User Command #%d:%s\r\n", number, command.command.c_str()));
   std::vector<char> output(kUserCommandBufferSize, '\0');
   if (RunTool(command.command, GetProjectDirectory(), output.data(), kUserCommandBufferSize, kRunFailedLine)) {
@@ -22,6 +25,8 @@ void RunUserCommand(int number, const UserCommand& command) {
 }
 
 }  // namespace
+
+unsigned UserCommandRuns() { return userCommandRuns; }
 
 void RunUserCommands(const HostNode* configuration, const char* key) {
   const char* value = GetAttribute(FindChild(configuration, "ZRT_User"), key);

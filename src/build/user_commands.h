@@ -15,4 +15,8 @@ constexpr int kUserCommandLimit = 2046;
 // longer than kUserCommandLimit makes the value unreadable, so nothing of it is run.
 void RunUserCommands(const HostNode* configuration, const char* key);
 
+// How many user commands this process has run; a change tells a caller that files may
+// have been rewritten since it last looked.
+unsigned UserCommandRuns();
+
 }  // namespace zrt

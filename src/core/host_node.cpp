@@ -15,9 +15,10 @@ namespace {
 
 NodeAttribute* FindAttribute(const HostNode* node, const char* name) {
   if (node == nullptr || name == nullptr) return nullptr;
+  const std::string_view wanted(name);
   const NodeAttribute* sentinel = &node->attributes;
   for (NodeAttribute* a = sentinel->next; a != nullptr && a != sentinel; a = a->next) {
-    if (TextEquals(a->name, name)) return a;
+    if (TextEquals(a->name, wanted)) return a;
   }
   return nullptr;
 }
@@ -60,7 +61,7 @@ void ZRT_THISCALL DestroyOwnNode(HostNode* node, int freeMemory) {
 }
 
 // Appends a new attribute at the end of the list; null when memory runs out.
-NodeAttribute* AppendAttribute(HostNode* node, const char* name) {
+NodeAttribute* AppendAttribute(HostNode* node, std::string_view name) {
   auto* a = static_cast<NodeAttribute*>(platform::SharedHeapAllocate(sizeof(NodeAttribute)));
   if (a == nullptr) return nullptr;
   std::memset(a, 0, sizeof *a);
@@ -83,7 +84,7 @@ bool CopyOwnFields(const HostNode* node, HostNode* copy) {
   if (!AssignText(&copy->name, ViewOf(node->name))) return false;
   const NodeAttribute* sentinel = &node->attributes;
   for (const NodeAttribute* a = sentinel->next; a != nullptr && a != sentinel; a = a->next) {
-    NodeAttribute* c = AppendAttribute(copy, TextOf(a->name));
+    NodeAttribute* c = AppendAttribute(copy, ViewOf(a->name));
     if (c == nullptr || !AssignText(&c->value, ViewOf(a->value))) return false;
   }
   return true;
@@ -109,7 +110,11 @@ HostNode* FindNextSibling(const HostNode* node, const char* name) {
 
 const char* ElementName(const HostNode* node) { return node ? TextOf(node->name) : ""; }
 
-bool IsElement(const HostNode* node, const char* name) { return std::strcmp(ElementName(node), name) == 0; }
+// The lengths are compared first, so a node of another name is told apart without
+// reading its text.
+bool IsElement(const HostNode* node, const char* name) {
+  return node != nullptr ? TextEquals(node->name, name) : *name == '\0';
+}
 
 const char* GetAttribute(const HostNode* node, const char* name) {
   NodeAttribute* a = FindAttribute(node, name);

@@ -8,12 +8,6 @@ namespace zrt {
 
 const char* TextOf(const NodeText& text) { return text.length != 0 && text.data ? text.data : ""; }
 
-std::string_view ViewOf(const NodeText& text) {
-  return text.length != 0 && text.data ? std::string_view(text.data, text.length) : std::string_view();
-}
-
-bool TextEquals(const NodeText& text, std::string_view value) { return ViewOf(text) == value; }
-
 bool AssignText(NodeText* text, std::string_view value) {
   if (value.empty()) {
     ClearText(text);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 #include "src/core/host_callbacks.h"
 #include "src/core/host_node.h"
+#include "src/core/node_text.h"
 #include "src/core/text_utilities.h"
 
 namespace zrt {
@@ -31,13 +33,87 @@ void CollectFilesBelow(const HostNode* group) {
   }
 }
 
+void CollectFilesUnder(const HostNode* group, std::unordered_set<const HostNode*>* files) {
+  for (HostNode* child = group ? group->firstChild : nullptr; child; child = child->nextSibling) {
+    if (IsElement(child, "File")) {
+      files->insert(child);
+    } else if (IsElement(child, "Filter")) {
+      CollectFilesUnder(child, files);
+    }
+  }
+}
+
 // Local test of one node: excluded in the current configuration.
 bool IsExcludedHere(const HostNode* node) {
   return ListContains(GetAttribute(node, "nobuild"), Context().currentConfigurationName);
 }
 
-void SetLocalConfigureMarker(HostNode* node) {
-  UpdateNodeAttribute(node, "LocalConfigure", HasLocalSettings(node) ? "1" : "0");
+// Hands the host mirror, a node of the plug-in's own copy of the tree, as the changed copy
+// of node: detached from its copied parent and siblings while the host looks at it, as a
+// fresh clone would be.
+void CommitDetached(HostNode* node, HostNode* mirror) {
+  HostNode* parent = mirror->parent;
+  HostNode* previous = mirror->previousSibling;
+  HostNode* next = mirror->nextSibling;
+  mirror->parent = mirror->previousSibling = mirror->nextSibling = nullptr;
+  host::CommitNode(node, mirror);
+  mirror->parent = parent;
+  mirror->previousSibling = previous;
+  mirror->nextSibling = next;
+}
+
+// Sets node's "LocalConfigure" from HasLocalSettings. mirror is node's counterpart in a
+// copy of the tree that holds every marker set so far, so it is the deep copy the commit
+// needs without copying node's subtree once more. A marker that already holds its value
+// is left alone.
+void SetLocalConfigureMarker(HostNode* node, HostNode* mirror) {
+  const char* marker = HasLocalSettings(node) ? "1" : "0";
+  const char* current = GetAttribute(node, "LocalConfigure");
+  if (current != nullptr && std::strcmp(current, marker) == 0) return;
+  SetAttribute(mirror, "LocalConfigure", marker);
+  CommitDetached(node, mirror);
+}
+
+// True when copy has node's element name and attributes (a counterpart in step).
+bool SameFields(const HostNode* node, const HostNode* copy) {
+  if (ViewOf(node->name) != ViewOf(copy->name)) return false;
+  const NodeAttribute* a = node->attributes.next;
+  const NodeAttribute* b = copy->attributes.next;
+  for (; a != &node->attributes && b != &copy->attributes; a = a->next, b = b->next) {
+    if (a == nullptr || b == nullptr || ViewOf(a->name) != ViewOf(b->name) || ViewOf(a->value) != ViewOf(b->value)) {
+      return false;
+    }
+  }
+  return a == &node->attributes && b == &copy->attributes;
+}
+
+void RefreshMarkers(HostNode* node, HostNode* mirror, bool withChildren);
+
+// Refreshes node against a copy of its own, when the shared copy is out of step with it.
+void RefreshWithOwnCopy(HostNode* node, bool withChildren) {
+  HostNode* copy = CloneNode(node);
+  if (copy == nullptr) return;
+  RefreshMarkers(node, copy, withChildren);
+  DestroyNode(copy);
+}
+
+// Sets the marker of node and, with withChildren, of its File children and of its Filter
+// children with everything below them; the copy is walked in step with the tree.
+void RefreshMarkers(HostNode* node, HostNode* mirror, bool withChildren) {
+  SetLocalConfigureMarker(node, mirror);
+  if (!withChildren) return;
+  HostNode* counterpart = mirror->firstChild;
+  for (HostNode* child = node->firstChild; child; child = child->nextSibling) {
+    HostNode* copy = counterpart != nullptr && SameFields(child, counterpart) ? counterpart : nullptr;
+    counterpart = counterpart ? counterpart->nextSibling : nullptr;
+    bool group = IsElement(child, "Filter");
+    if (!group && !IsElement(child, "File")) continue;
+    if (copy != nullptr) {
+      RefreshMarkers(child, copy, group);
+    } else {
+      RefreshWithOwnCopy(child, group);
+    }
+  }
 }
 
 // The last-write time of a dependency (-1: missing), read once per table.
@@ -76,7 +152,11 @@ std::string ProjectNameOf(const std::string& path) {
 }
 
 std::string MakeOutputPath(const std::string& name) {
-  return ".\\" + Context().currentConfigurationName + "\\" + name;
+  const std::string& configuration = Context().currentConfigurationName;
+  std::string path;
+  path.reserve(3 + configuration.size() + name.size());
+  path.append(".\\").append(configuration).append("\\").append(name);
+  return path;
 }
 
 std::string ObjectPathOf(const HostNode* file) {
@@ -104,6 +184,8 @@ HostNode* GetProjectRoot() {
 }
 
 HostNode* GetFilesNode() { return FindChild(GetProjectRoot(), "Files"); }
+
+bool IsListedConfiguration(const HostNode* node) { return node != nullptr && Contains(Context().configurations, node); }
 
 HostNode* GetCurrentConfiguration() {
   const auto& list = Context().configurations;
@@ -140,21 +222,16 @@ void CollectConfigurations(const HostNode* project) {
 void CollectFiles(const HostNode* project) { CollectFilesBelow(FindChild(project, "Files")); }
 
 void AddBuildableFile(HostNode* file) {
-  auto& list = Context().files;
-  if (file != nullptr && IsBuildableFileType(IntAttribute(file, "FileType")) && !Contains(list, file)) {
+  NodeList& list = Context().files;
+  if (file != nullptr && IsBuildableFileType(IntAttribute(file, "FileType")) && !list.Contains(file)) {
     list.push_back(file);
   }
 }
 
 void RemoveFilesUnder(const HostNode* filter) {
-  for (HostNode* child = filter ? filter->firstChild : nullptr; child; child = child->nextSibling) {
-    if (IsElement(child, "File")) {
-      auto& list = Context().files;
-      list.erase(std::remove(list.begin(), list.end(), child), list.end());
-    } else if (IsElement(child, "Filter")) {
-      RemoveFilesUnder(child);
-    }
-  }
+  std::unordered_set<const HostNode*> below;
+  CollectFilesUnder(filter, &below);
+  Context().files.RemoveAll(below);
 }
 
 bool IsExcludedFromBuild(const HostNode* node, bool walkUp) {
@@ -174,23 +251,22 @@ bool HasLocalSettings(const HostNode* node) {
 }
 
 void RefreshLocalConfigureMarkers(HostNode* node) {
-  if (node == nullptr) return;
-  SetLocalConfigureMarker(node);
-  for (HostNode* child = node->firstChild; child; child = child->nextSibling) {
-    if (IsElement(child, "Filter")) {
-      RefreshLocalConfigureMarkers(child);
-    } else if (IsElement(child, "File")) {
-      SetLocalConfigureMarker(child);
-    }
-  }
+  // Every commit hands the host a deep copy of the node; one copy of the whole tree, kept
+  // in step with it, serves them all, so the cost stays proportional to the tree even for
+  // deeply nested groups.
+  if (node != nullptr) RefreshWithOwnCopy(node, true);
 }
 
 bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes) {
+  return IsOutOfDate(file, ObjectPathOf(file), dependencyTimes);
+}
+
+bool IsOutOfDate(const HostNode* file, const std::string& objectPath, DependencyTimes* dependencyTimes) {
   platform::FileSystem& fs = *Context().fileSystem;
   const char* source = GetAttribute(file, "RelativePath");
   int64_t sourceTime = source ? fs.LastWriteTime(source) : -1;
   if (sourceTime < 0) return false;
-  int64_t objectTime = fs.LastWriteTime(ObjectPathOf(file));
+  int64_t objectTime = fs.LastWriteTime(objectPath);
   if (objectTime < 0 || sourceTime > objectTime) return true;
   for (const HostNode* child = file->firstChild; child; child = child->nextSibling) {
     const char* dependency = GetAttribute(child, "RelativePath");

@@ -10,6 +10,7 @@
 
 #include "platform/file_system.h"
 #include "src/core/abi.h"
+#include "src/core/node_list.h"
 
 namespace zrt {
 
@@ -29,7 +30,7 @@ struct ProjectContext {
   std::array<uint8_t, kDeviceBlockSize> deviceBlock = InitialDeviceBlock();
   double cpuClock = 0.0;
   std::vector<HostNode*> configurations;
-  std::vector<HostNode*> files;
+  NodeList files;
   std::string cpuOption;
   std::string deviceOption;
   std::string projectName;
@@ -65,6 +66,8 @@ void MakeRelativeToProject(std::string* path);
 HostNode* GetProjectRoot();
 // The project's "Files" element; null when none.
 HostNode* GetFilesNode();
+// True when node is in the configuration list.
+bool IsListedConfiguration(const HostNode* node);
 // The listed configuration named like the current one, else the last listed; null when
 // the list is empty or a listed entry is null or unnamed before a match.
 HostNode* GetCurrentConfiguration();
@@ -96,6 +99,8 @@ using DependencyTimes = std::unordered_map<std::string, int64_t>;
 // source or than one of the files its children's RelativePath name (or one of those is
 // missing). Dependency times are read through dependencyTimes when given.
 bool IsOutOfDate(const HostNode* file, DependencyTimes* dependencyTimes = nullptr);
+// IsOutOfDate with the file's object path (ObjectPathOf) already at hand.
+bool IsOutOfDate(const HostNode* file, const std::string& objectPath, DependencyTimes* dependencyTimes);
 // Renames the sections and "nobuild" entries below "Files" from oldName to newName.
 void RenameConfigurationInFiles(const char* newName, const char* oldName);
 // Moves default output names ("0,...") of an output section to the configuration newName.

@@ -38,13 +38,14 @@ void NodeRemoving(HostNode* node) {
     Remove(context.configurations, node);
     const char* oldName = GetAttribute(node, "OldName");
     if (oldName == nullptr) return;
-    for (HostNode* file : context.files) {
-      for (HostNode* section = FindChildByName(file, oldName); section; section = FindChildByName(file, oldName)) {
-        host::RemoveChild(file, section);
-      }
+    // One section per file: a file may hold one per tool, and the host is not relied on
+    // to have removed the first before the next is looked for.
+    for (size_t i = 0; i < context.files.size(); ++i) {
+      HostNode* file = context.files[i];
+      if (HostNode* section = FindChildByName(file, oldName)) host::RemoveChild(file, section);
     }
   } else if (IsElement(node, "File")) {
-    Remove(context.files, node);
+    context.files.Remove(node);
   } else if (IsElement(node, "Filter")) {
     RemoveFilesUnder(node);
   }
