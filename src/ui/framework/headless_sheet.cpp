@@ -215,9 +215,7 @@ bool HeadlessSheet::EditCell(int id, int row, int column, const std::string& tex
   return true;
 }
 
-bool HeadlessSheet::PressApply() {
-  if (!open_) return false;
-  if (changed_.empty()) return true;
+bool HeadlessSheet::ApplyPages() {
   if (active_ >= 0 && !sheet_.Page(active_)->OnKillActive()) return false;
   for (int i = 0; i < sheet_.PageCount(); ++i) {
     if (dialogs_[i] != nullptr && !sheet_.Page(i)->OnApply()) return false;
@@ -226,13 +224,17 @@ bool HeadlessSheet::PressApply() {
   return true;
 }
 
-bool HeadlessSheet::PressOk() {
+bool HeadlessSheet::PressApply() {
   if (!open_) return false;
-  // OK applies every page with a window, changed or not.
-  if (active_ >= 0 && !sheet_.Page(active_)->OnKillActive()) return false;
-  for (int i = 0; i < sheet_.PageCount(); ++i) {
-    if (dialogs_[i] != nullptr && !sheet_.Page(i)->OnApply()) return false;
-  }
+  if (changed_.empty()) return true;
+  if (!ApplyPages()) return false;
+  // As the platform's sheet does, the page that stays active is activated again.
+  if (active_ >= 0) sheet_.Page(active_)->OnSetActive();
+  return true;
+}
+
+bool HeadlessSheet::PressOk() {
+  if (!open_ || !ApplyPages()) return false;
   End(kIdOk);
   return true;
 }

@@ -102,6 +102,8 @@ class HeadlessSheet : public SheetWindow, public DialogServices {
   HeadlessControl* Target(int id, std::initializer_list<ControlKind> kinds, std::string* why);
   // Clears the other radio buttons of control's group.
   void ClearRadioGroup(HeadlessDialog& dialog, const HeadlessControl& control);
+  // Leaves the active page and applies every page with a window; false when one refused.
+  bool ApplyPages();
   // Ends the modal run.
   void End(int result);
 
