@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "src/ui/framework/dialog_template.h"
 
 namespace zrt::ui {
 
@@ -71,6 +72,13 @@ class DialogControls {
   virtual void SetFocus(int id) = 0;
   // Places an edit's caret at a character position and scrolls it into view.
   virtual void SetCaret(int id, int position) = 0;
+
+  // Creates dialogTemplate as a hidden child dialog over control frameId. Its controls
+  // count as this dialog's own (their events reach the same page); the automation
+  // script and dump see them only while it is shown.
+  virtual void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) = 0;
+  // Shows or hides the embedded dialog built from template templateId.
+  virtual void ShowEmbedded(int templateId, bool visible) = 0;
 };
 
 // What an open-file dialog is asked for.

@@ -4,6 +4,8 @@
 
 #include "src/ui/framework/win32/windows_headers.h"
 
+#include <vector>
+
 
 #include "src/ui/framework/dialog_controls.h"
 #include "src/ui/framework/dialog_template.h"
@@ -43,13 +45,23 @@ class Win32Controls : public DialogControls {
   void SetCellText(int id, int row, int column, const std::string& text) override;
   void SetFocus(int id) override;
   void SetCaret(int id, int position) override;
+  void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) override;
+  void ShowEmbedded(int templateId, bool visible) override;
 
  private:
-  // The control's window and kind; null when the template lacks id.
+  struct Embedded {
+    const DialogTemplate* source;
+    std::vector<WORD> bytes;
+    HWND window;
+  };
+
+  // The control's window and kind, in this dialog or an embedded one; null when no
+  // template has id.
   HWND Window(int id, ControlKind* kind = nullptr) const;
 
   HWND dialog_;
   const DialogTemplate& template_;
+  std::vector<Embedded> embedded_;
   int settingText_ = 0;  // the id whose text the code is setting (its EN_CHANGE is no user's)
 };
 

@@ -66,6 +66,13 @@ DWORD StyleOf(const ControlTemplate& control) {
 
 }  // namespace
 
+HINSTANCE ThisModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&ThisModule), &module);
+  return module;
+}
+
 const wchar_t* ControlClassName(ControlKind kind) {
   switch (kind) {
     case ControlKind::kEdit: return L"Edit";
@@ -84,9 +91,12 @@ const wchar_t* ControlClassName(ControlKind kind) {
 
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, TemplateUse use) {
   std::vector<WORD> out;
-  DWORD style = DS_SETFONT | DS_FIXEDSYS;
-  style |= use == TemplateUse::kPage ? WS_CHILD | WS_DISABLED | WS_CAPTION
-                                     : DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  static const DWORD kUseStyles[] = {
+      WS_CHILD | WS_DISABLED | WS_CAPTION,                              // kPage
+      DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,  // kModal
+      WS_CHILD | DS_CONTROL,                                            // kEmbedded
+  };
+  DWORD style = DS_SETFONT | DS_FIXEDSYS | kUseStyles[static_cast<int>(use)];
   AppendDword(&out, style);
   AppendDword(&out, 0);
   out.push_back(static_cast<WORD>(dialogTemplate.controls.size()));

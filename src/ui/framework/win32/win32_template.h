@@ -10,8 +10,12 @@
 
 namespace zrt::ui::win32 {
 
-// How the dialog is used: a property page (child) or a modal dialog (pop-up).
-enum class TemplateUse { kPage, kModal };
+// How the dialog is used: a property page, a modal dialog (pop-up) or a dialog embedded
+// in another one.
+enum class TemplateUse { kPage, kModal, kEmbedded };
+
+// The module the templates and windows belong to (this library or program).
+HINSTANCE ThisModule();
 
 // The DLGTEMPLATE bytes of dialogTemplate, DWORD-aligned, with the shell dialog font;
 // labels are converted from the ANSI code page.
