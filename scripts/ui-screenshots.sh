@@ -8,12 +8,14 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 preset=${1:-windows-x86_64}
-build=$root/build/$preset
+# A build folder of its own: the program needs the test host, which the shipping
+# configuration does not build.
+build=$root/build/$preset-ui
 shots=$root/build/screenshots/$preset
 convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
 
-cmake --preset "$preset" >/dev/null &&
+cmake --preset "$preset" -B "$build" -DZRT_BUILD_TESTS=ON >/dev/null &&
   cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens >/dev/null || {
   echo "ui-screenshots: building ui_sheet_screens for $preset failed"
   exit 1

@@ -30,22 +30,21 @@ struct SheetCase {
   int expectedCommits;  // commits made after OK
 };
 
+// Keeps the first visible property sheet of this process in *data.
+BOOL CALLBACK KeepSheet(HWND window, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
 // The visible property sheet of this process; null when none.
 HWND FindSheet() {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-        if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
-        reinterpret_cast<Search*>(data)->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  EnumWindows(KeepSheet, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 template <typename Condition>
