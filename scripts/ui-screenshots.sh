@@ -16,7 +16,7 @@ convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
 
 cmake --preset "$preset" -B "$build" -DZRT_BUILD_TESTS=ON >/dev/null &&
-  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens >/dev/null || {
+  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens ui_controls_screen >/dev/null || {
   echo "ui-screenshots: building ui_sheet_screens for $preset failed"
   exit 1
 }
@@ -48,8 +48,15 @@ take_shots() {
 cmake/wine-run.sh reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Zen Hei Sharp' /f \
   >/dev/null 2>&1
 windows_folder="Z:${shots//\//\\}"
-timeout 600 cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/ui_sheet_screens.exe" \
-  "$windows_folder" >"$shots/run.log" 2>&1 &
+run_programs() {
+  local program status=0
+  for program in ui_sheet_screens ui_controls_screen; do
+    cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/$program.exe" "$windows_folder" || status=1
+  done
+  return "$status"
+}
+timeout 600 bash -c "$(declare -f run_programs); windows_folder='$windows_folder' build='$build' run_programs" \
+  >"$shots/run.log" 2>&1 &
 driver=$!
 while kill -0 "$driver" 2>/dev/null; do
   take_shots

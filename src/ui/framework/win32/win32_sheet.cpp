@@ -30,6 +30,13 @@ struct DialogWindow {
   }
 };
 
+// Gives the sheet the pages' font before it is created, so that tabs, buttons and pages
+// share one font.
+int CALLBACK UseDialogFont(HWND, UINT message, LPARAM dialogTemplate) {
+  if (message == PSCB_PRECREATE) SetTemplateFontSize(reinterpret_cast<void*>(dialogTemplate), kDialogFontPoints);
+  return 0;
+}
+
 void SetResult(HWND window, LONG_PTR result) { SetWindowLongPtrA(window, DWLP_MSGRESULT, result); }
 
 class Win32Sheet : public SheetWindow {
@@ -169,7 +176,8 @@ int Win32Sheet::Run() {
   }
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOCONTEXTHELP;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOCONTEXTHELP | PSH_USECALLBACK;
+  header.pfnCallback = UseDialogFont;
   header.hInstance = ThisModule();
   header.pszCaption = sheet_.Caption().c_str();
   header.nPages = sheet_.PageCount();

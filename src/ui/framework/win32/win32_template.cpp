@@ -89,6 +89,32 @@ const wchar_t* ControlClassName(ControlKind kind) {
   return L"Static";
 }
 
+namespace {
+
+// Skips a menu or class field (0, 0xFFFF + ordinal, or a string); answers the next word.
+const WORD* SkipNameOrOrdinal(const WORD* at) {
+  if (*at == 0) return at + 1;
+  if (*at == 0xFFFF) return at + 2;
+  while (*at != 0) ++at;
+  return at + 1;
+}
+
+}  // namespace
+
+void SetTemplateFontSize(void* dialogTemplate, WORD points) {
+  auto* words = static_cast<WORD*>(dialogTemplate);
+  bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  // Style, then the words up to the menu field: DLGTEMPLATEEX has version, signature,
+  // help id and extended style before its style; DLGTEMPLATE has extended style after it.
+  DWORD style = extended ? *reinterpret_cast<const DWORD*>(words + 6) : *reinterpret_cast<const DWORD*>(words);
+  if (!(style & DS_SETFONT)) return;
+  const WORD* at = words + (extended ? 8 + 1 + 4 : 4 + 1 + 4);
+  at = SkipNameOrOrdinal(at);  // menu
+  at = SkipNameOrOrdinal(at);  // class
+  while (*at != 0) ++at;       // title
+  *const_cast<WORD*>(at + 1) = points;
+}
+
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, TemplateUse use) {
   std::vector<WORD> out;
   static const DWORD kUseStyles[] = {
@@ -105,7 +131,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, Temp
   out.push_back(0);  // no menu
   out.push_back(0);  // the standard dialog class
   AppendText(&out, dialogTemplate.caption);
-  out.push_back(8);  // the shell dialog font, 8 points
+  out.push_back(kDialogFontPoints);
   AppendWide(&out, L"MS Shell Dlg");
   for (const ControlTemplate& control : dialogTemplate.controls) {
     AlignToDword(&out);

@@ -21,6 +21,13 @@ HINSTANCE ThisModule();
 // labels are converted from the ANSI code page.
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, TemplateUse use);
 
+// Point size of the font of every dialog, page and sheet (the shell dialog font).
+constexpr WORD kDialogFontPoints = 9;
+
+// Sets the point size of a dialog template's font (DLGTEMPLATE or DLGTEMPLATEEX) in
+// place; nothing when the template names no font.
+void SetTemplateFontSize(void* dialogTemplate, WORD points);
+
 // The window class of a control kind ("Button", "Edit", ...).
 const wchar_t* ControlClassName(ControlKind kind);
 
