@@ -99,6 +99,13 @@ class ControlsPage : public PropertyPage {
   Seen* seen_;
 };
 
+// A sheet that names its one tab.
+class ControlsSheet : public PropertySheet {
+ public:
+  ControlsSheet() : PropertySheet(0, "控件") {}
+  void OnInitDialog() override { Window()->SetTabText(0, "全部控件"); }
+};
+
 BOOL CALLBACK KeepSheet(HWND window, LPARAM data) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -150,7 +157,7 @@ struct Check {
 int Run(const std::string& folder) {
   Seen seen;
   ControlsPage page(&seen);
-  PropertySheet sheet(0, "控件");
+  ControlsSheet sheet;
   sheet.AddPage(&page);
   std::string problem;
   std::thread driver([&] { problem = Drive(folder); });

@@ -73,6 +73,10 @@ void Win32Controls::EmbedDialog(const DialogTemplate& dialogTemplate, int frameI
   GetWindowRect(frame, &r);
   MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
   SetWindowPos(embedded.window, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+  // The frame only marks the place; left visible it would paint over the dialog.
+  ShowWindow(frame, SW_HIDE);
+  // The same background as the page it sits on.
+  EnableThemeDialogTexture(embedded.window, ETDT_ENABLETAB);
   LimitTexts(embedded.window, dialogTemplate);
   embedded_.push_back(std::move(embedded));
 }
