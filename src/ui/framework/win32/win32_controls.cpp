@@ -196,7 +196,9 @@ int Win32Controls::ItemCount(int id) const {
   ControlKind kind;
   HWND window = Window(id, &kind);
   if (window == nullptr) return 0;
-  UINT message = kind == ControlKind::kCombo ? CB_GETCOUNT : kind == ControlKind::kList ? LB_GETCOUNT : LVM_GETITEMCOUNT;
+  UINT message = kind == ControlKind::kCombo  ? CB_GETCOUNT
+                 : kind == ControlKind::kList ? LB_GETCOUNT
+                                              : LVM_GETITEMCOUNT;
   int count = static_cast<int>(SendMessageA(window, message, 0, 0));
   return count < 0 ? 0 : count;
 }
