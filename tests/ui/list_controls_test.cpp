@@ -99,6 +99,26 @@ TEST_F(PathListTest, EnterStoresEscapeKeepsEmptyDeletes) {
   }
 }
 
+TEST_F(PathListTest, WindowEventsReachTheList) {
+  std::string text = RunDialog("a;b;--", [](CPathListDlg& dialog, ui::HeadlessDialog& window) {
+    window.SetItemData(IDC_PATH_LIST, 2, CListBoxEx::kPlaceholderData);
+    EXPECT_EQ(dialog.DisplayText(IDC_PATH_LIST, 2), "--- Last Item");
+    window.SetSelection(IDC_PATH_LIST, 1);
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kSelectionChanged);
+    EXPECT_TRUE(dialog.OnKeyDown(IDC_PATH_LIST, CListBoxEx::kKeyF2, false));
+    EXPECT_EQ(dialog.List().EditingItem(), 1);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlKey, kKeyEnter, "B");
+    EXPECT_EQ(dialog.List().EditingItem(), -1);
+    window.SetSelection(IDC_PATH_LIST, 0);
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kDoubleClicked);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlFocusLost, 0, "A");
+    EXPECT_TRUE(dialog.OnKeyDown(IDC_PATH_LIST, CListBoxEx::kKeyDown, true));
+    EXPECT_FALSE(dialog.OnKeyDown(IDC_PATH_LIST, 'X', false));
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kFocusLost);
+  });
+  EXPECT_EQ(text, "B;A;--");
+}
+
 TEST_F(PathListTest, BrowsePicksAFolderRelativeToTheProject) {
   Context().projectPath = "C:\\work\\demo.orbproj";
   services_.folder = "C:\\work\\inc";
@@ -160,22 +180,28 @@ TEST(ListBoxExTest, EditorsCoverTheItemAndThePlaceholderHasItsText) {
   window.SetItemData(IDC_PATH_LIST, 1, CListBoxEx::kPlaceholderData);
   for (unsigned style : {0u, unsigned{CListBoxEx::kBrowseStyle}}) {
     CListBoxEx list(style);
-    list.Attach(&window, IDC_PATH_LIST, 300, 16);
+    list.Attach(&window, IDC_PATH_LIST);
     EXPECT_EQ(list.DisplayText(1), "--- Last Item");
     list.OnClick(0);
     list.OnKeyDown(CListBoxEx::kKeyF2);
     ASSERT_EQ(list.EditingItem(), 0);
     EXPECT_FALSE(list.OnBeginDragRequest());
     EXPECT_FALSE(list.BeginEdit(1));  // one edit at a time
+    ui::Rect item = window.ItemRect(IDC_PATH_LIST, 0);
     ui::Rect edit = list.Edit().rect();
-    EXPECT_EQ(edit.left, 5);
-    EXPECT_EQ(edit.top, -2);
-    EXPECT_EQ(edit.bottom, 18);
-    EXPECT_EQ(edit.right, style ? 270 : 295);
+    EXPECT_EQ(edit.left, item.left + 5);
+    EXPECT_EQ(edit.top, item.top - 2);
+    EXPECT_EQ(edit.bottom, item.bottom + 2);
+    EXPECT_EQ(edit.right, item.right - (style ? 30 : 5));
     EXPECT_EQ(list.Button().visible(), style != 0);
+    const ui::HeadlessEditor& shown = window.Find(IDC_PATH_LIST)->editor;
+    EXPECT_TRUE(shown.visible);
+    EXPECT_EQ(shown.text, "x");
+    EXPECT_EQ(shown.button.right, style ? item.right : 0);
     EXPECT_EQ(list.Edit().leftMargin, 2);
     EXPECT_TRUE(list.Edit().allSelected);
     list.Edit().OnKeyDown(kKeyEscape);
+    EXPECT_FALSE(window.Find(IDC_PATH_LIST)->editor.visible);
     EXPECT_TRUE(list.OnBeginDragRequest());
     list.m_bEditAllowed = false;
     EXPECT_FALSE(list.BeginEdit(0));

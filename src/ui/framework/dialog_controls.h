@@ -21,6 +21,13 @@ enum class ControlEvent {
   kFocusLost,         // the control lost the keyboard focus
 };
 
+// A rectangle in client pixels.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+};
+
 // The controls of one dialog window.
 class DialogControls {
  public:
@@ -72,6 +79,15 @@ class DialogControls {
   virtual void SetFocus(int id) = 0;
   // Places an edit's caret at a character position and scrolls it into view.
   virtual void SetCaret(int id, int position) = 0;
+
+  // The rectangle of item index of a list, in the list's client pixels.
+  virtual Rect ItemRect(int id, int index) const = 0;
+  // Shows the in-place editor of list id: an edit over editRect holding text (all of it
+  // selected, with the focus) and, unless buttonRect is empty, a "..." button over it.
+  // Its reports reach the logic's OnInPlaceReport.
+  virtual void ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) = 0;
+  // Hides the in-place editor of list id and gives the focus back to the list.
+  virtual void HideInPlaceEditor(int id) = 0;
 
   // Creates dialogTemplate as a hidden child dialog over control frameId. Its controls
   // count as this dialog's own (their events reach the same page); the automation

@@ -56,6 +56,23 @@ HeadlessControl* HeadlessDialog::Lookup(int id) const {
   return nullptr;
 }
 
+Rect HeadlessDialog::ItemRect(int id, int index) const {
+  // Dialog units taken as one and a half pixels wide; items one line of the font high.
+  constexpr int kItemHeight = 16;
+  const HeadlessControl* control = Lookup(id);
+  int width = control ? control->source->cx * 3 / 2 : 0;
+  return {0, index * kItemHeight, width, (index + 1) * kItemHeight};
+}
+
+void HeadlessDialog::ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) {
+  if (HeadlessControl* control = Lookup(id)) control->editor = {true, editRect, buttonRect, text};
+}
+
+void HeadlessDialog::HideInPlaceEditor(int id) {
+  if (HeadlessControl* control = Lookup(id)) control->editor.visible = false;
+  focus_ = id;
+}
+
 void HeadlessDialog::EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) {
   if (Lookup(frameId) == nullptr) return;
   embedded_.push_back({std::make_unique<HeadlessDialog>(dialogTemplate), false});

@@ -13,6 +13,13 @@
 
 namespace zrt::ui {
 
+// The in-place editor of a list as shown last.
+struct HeadlessEditor {
+  bool visible = false;
+  Rect edit, button;
+  std::string text;
+};
+
 // One control's state.
 struct HeadlessControl {
   struct Item {
@@ -27,6 +34,7 @@ struct HeadlessControl {
   int caret = 0;
   std::vector<Item> items;
   std::vector<std::string> columns;
+  HeadlessEditor editor;
 };
 
 class HeadlessDialog : public DialogControls {
@@ -71,6 +79,9 @@ class HeadlessDialog : public DialogControls {
   void SetCellText(int id, int row, int column, const std::string& text) override;
   void SetFocus(int id) override;
   void SetCaret(int id, int position) override;
+  Rect ItemRect(int id, int index) const override;
+  void ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) override;
+  void HideInPlaceEditor(int id) override;
   void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) override;
   void ShowEmbedded(int templateId, bool visible) override;
 
