@@ -1,8 +1,10 @@
 // The Win32 backend's controls through real window messages: a sheet with one page
 // holding a control of every kind (and an embedded dialog) is driven from a second
 // thread by typing, clicking and keyboard selection, then OK; the page reads every
-// control back through DialogControls when it is applied. Asks scripts/ui-screenshots.sh
-// for a screenshot as sheet_screens does. Prints "N passed, N failed".
+// control back through DialogControls when it is applied. Then the path list dialog
+// 1004: an item is edited in place (F2, typing, Enter) and OK is clicked with the mouse.
+// Asks scripts/ui-screenshots.sh for screenshots as sheet_screens does. Prints
+// "N passed, N failed".
 #include <windows.h>
 #include <commctrl.h>
 #undef PropertySheet  // our sheet, not the Win32 call
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "src/ui/framework/property_sheet.h"
+#include "src/ui/path_list_dlg.h"
 
 namespace zrt::ui {
 namespace {
@@ -124,6 +127,53 @@ bool WaitFor(Condition condition, int milliseconds) {
   return condition();
 }
 
+// Asks for a screenshot of window and waits until it is taken.
+bool Screenshot(const std::string& folder, const std::string& name, HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  std::string request = folder + "\\" + name + ".request";
+  std::ofstream(request) << r.left << " " << r.top << " " << (r.right - r.left) << " " << (r.bottom - r.top) << "\n";
+  return WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000);
+}
+
+// Keeps the first visible dialog of this process captioned *data (in), in *data (out).
+BOOL CALLBACK KeepDialog(HWND window, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  char caption[64] = "";
+  GetWindowTextA(window, caption, sizeof caption);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::string(caption) != "包含头文件路径") {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
+// Edits item 1 of the path list in place and presses OK; answers what went wrong.
+std::string DrivePathList(const std::string& folder, std::string* editorShown) {
+  HWND dialog = nullptr;
+  if (!WaitFor([&] { return EnumWindows(KeepDialog, reinterpret_cast<LPARAM>(&dialog)), dialog != nullptr; }, 15000)) {
+    return "no path list dialog appeared";
+  }
+  HWND list = GetDlgItem(dialog, 1109);
+  SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);  // the selection moves to item 1
+  SendMessageA(list, WM_KEYDOWN, VK_F2, 0);
+  HWND edit = FindWindowExA(list, nullptr, "Edit", nullptr);
+  if (edit == nullptr || !IsWindowVisible(edit)) return "F2 showed no in-place edit";
+  char text[64] = "";
+  GetWindowTextA(edit, text, sizeof text);
+  *editorShown = text;
+  for (char c : std::string(".\\lib")) SendMessageA(edit, WM_CHAR, c, 0);  // replaces the selected text
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  if (!Screenshot(folder, "path-list", dialog)) return "no screenshot taken";
+  SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+  if (IsWindowVisible(edit)) return "Enter left the in-place edit open";
+  HWND ok = GetDlgItem(dialog, IDOK);
+  PostMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  return "";
+}
+
 std::string Drive(const std::string& folder) {
   HWND sheet = nullptr;
   if (!WaitFor([&] { return EnumWindows(KeepSheet, reinterpret_cast<LPARAM>(&sheet)), sheet != nullptr; }, 15000)) {
@@ -137,13 +187,7 @@ std::string Drive(const std::string& folder) {
   SendMessageA(GetDlgItem(page, 107), BM_CLICK, 0, 0);
   SendMessageA(GetDlgItem(page, 108), WM_KEYDOWN, VK_DOWN, 0);  // the next item, as the arrow key selects it
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  RECT r;
-  GetWindowRect(sheet, &r);
-  std::string request = folder + "\\controls.request";
-  std::ofstream(request) << r.left << " " << r.top << " " << (r.right - r.left) << " " << (r.bottom - r.top) << "\n";
-  if (!WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000)) {
-    return "no screenshot taken";
-  }
+  if (!Screenshot(folder, "controls", sheet)) return "no screenshot taken";
   PostMessageA(GetDlgItem(sheet, IDOK), BM_CLICK, 0, 0);
   return "";
 }
@@ -186,6 +230,21 @@ int Run(const std::string& folder) {
   };
   int passed = 0, failed = 0;
   for (const Check& check : checks) {
+    std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
+    ++(check.held ? passed : failed);
+  }
+  std::string editorShown;
+  std::thread pathDriver([&] { problem = DrivePathList(folder, &editorShown); });
+  CPathListDlg pathList(".\\inc;.\\src;.\\startup");
+  int pathResult = pathList.DoModal();
+  pathDriver.join();
+  const Check pathChecks[] = {
+      {"path list driven: " + problem, problem.empty()},
+      {"in-place edit starts with the item: " + editorShown, editorShown == ".\\src"},
+      {"path list ended with OK", pathResult == kIdOk},
+      {"edited path list text: " + pathList.Text(), pathList.Text() == ".\\inc;.\\lib;.\\startup"},
+  };
+  for (const Check& check : pathChecks) {
     std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
     ++(check.held ? passed : failed);
   }

@@ -45,10 +45,16 @@ INT_PTR CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-Win32Controls::Win32Controls(HWND dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), template_(dialogTemplate) {}
+Win32Controls::Win32Controls(HWND dialog, DialogLogic* logic)
+    : dialog_(dialog), logic_(logic), template_(logic->Template()) {}
 
-void Win32Controls::Prepare() { LimitTexts(dialog_, template_); }
+void Win32Controls::Prepare() {
+  LimitTexts(dialog_, template_);
+  for (const ControlTemplate& control : template_.controls) {
+    if (control.kind != ControlKind::kList) continue;
+    SetWindowSubclass(GetDlgItem(dialog_, control.id), ListProc, control.id, reinterpret_cast<DWORD_PTR>(this));
+  }
+}
 
 HWND Win32Controls::Window(int id, ControlKind* kind) const {
   const ControlTemplate* control = template_.Find(id);

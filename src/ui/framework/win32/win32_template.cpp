@@ -55,7 +55,8 @@ DWORD StyleOf(const ControlTemplate& control) {
       return style | WS_VSCROLL | WS_TABSTOP | WS_GROUP |
              ((flags & kEditable) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
     case ControlKind::kList:
-      return style | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+      return style | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+             ((flags & kOwnerDraw) ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_EXTENDEDSEL : 0);
     case ControlKind::kReport:
       return style | WS_BORDER | WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
     case ControlKind::kGroup: return style | BS_GROUPBOX | WS_GROUP;
