@@ -2,8 +2,6 @@
 
 namespace zrt {
 
-const char* const CListBoxEx::kToolButtonNames[4] = {"New", "Delete", "Move Up", "Move Down"};
-
 CListBoxEx::CListBoxEx(unsigned editStyle)
     : editStyle_(editStyle), edit_(this, kEditWindow), button_(this, kButtonWindow) {}
 
@@ -94,13 +92,6 @@ void CListBoxEx::RunToolButton(ToolButton button) {
     case kMoveUp: MoveSelected(-1); break;
     case kMoveDown: MoveSelected(1); break;
   }
-}
-
-ui::Rect CListBoxEx::ToolButtonRect(const ui::Rect& header, int index) {
-  constexpr int kWidth = 22, kHeight = 20;
-  int left = header.right - (4 - index) * kWidth;
-  int top = header.top + (header.Height() - kHeight) / 2;
-  return {left, top, left + kWidth, top + kHeight};
 }
 
 bool CListBoxEx::OnBeginDragRequest() { return editing_ == -1 && m_bDragAllowed; }

@@ -25,9 +25,8 @@ class CListBoxEx : public InPlaceOwner {
   static constexpr uint32_t kKeyDelete = 0x2E, kKeyF2 = 0x71;
   static constexpr uint32_t kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28;
 
-  // The tool bar's buttons, left to right; their names are also their tool tips.
+  // The tool bar's buttons, left to right (ui::kToolBarNames).
   enum ToolButton { kNew, kDelete, kMoveUp, kMoveDown };
-  static const char* const kToolButtonNames[4];
 
   explicit CListBoxEx(unsigned editStyle = 0);
   ~CListBoxEx() override = default;
@@ -62,9 +61,6 @@ class CListBoxEx : public InPlaceOwner {
   bool MoveSelected(int delta);
   // Runs a tool-bar button.
   void RunToolButton(ToolButton button);
-  // The rectangle of tool-bar button index in a header of the given rectangle: 22 x 20
-  // at the right end, vertically centred.
-  static ui::Rect ToolButtonRect(const ui::Rect& header, int index);
 
   // Drag list: a drag may begin while no edit runs and dragging is allowed.
   bool OnBeginDragRequest();

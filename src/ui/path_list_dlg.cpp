@@ -44,6 +44,10 @@ std::string CPathListDlg::DisplayText(int id, int index) const {
   return id == IDC_PATH_LIST ? list_.DisplayText(index) : ui::ModalDialog::DisplayText(id, index);
 }
 
+void CPathListDlg::OnToolButton(int, int index) {
+  if (index >= 0 && index < 4) list_.RunToolButton(static_cast<CListBoxEx::ToolButton>(index));
+}
+
 void CPathListDlg::OnInPlaceEvent(int id, uint32_t source, uint32_t code, uint32_t value, const std::string& text) {
   if (id == IDC_PATH_LIST) list_.OnInPlaceEvent(source, code, value, text);
 }

@@ -30,6 +30,8 @@ class CPathListDlg : public ui::ModalDialog {
   bool OnKeyDown(int id, uint32_t key, bool withAlt) override;
   // The placeholder item's text.
   std::string DisplayText(int id, int index) const override;
+  // The tool bar above the list runs its buttons on the list.
+  void OnToolButton(int id, int index) override;
   // The in-place editor's events go to the list.
   void OnInPlaceEvent(int id, uint32_t source, uint32_t code, uint32_t value, const std::string& text) override;
 

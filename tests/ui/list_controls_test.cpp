@@ -10,6 +10,7 @@
 #include "src/ui/framework/headless_dialog.h"
 #include "src/ui/path_list_dlg.h"
 #include "src/ui/special_controls.h"
+#include "src/ui/framework/tool_bar.h"
 
 namespace zrt {
 namespace {
@@ -113,6 +114,9 @@ TEST_F(PathListTest, WindowEventsReachTheList) {
     dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kDoubleClicked);
     dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlFocusLost, 0, "A");
     EXPECT_TRUE(dialog.OnKeyDown(IDC_PATH_LIST, CListBoxEx::kKeyDown, true));
+    dialog.OnToolButton(1110, CListBoxEx::kNew);  // a new item at the end, left empty: gone again
+    EXPECT_EQ(dialog.List().EditingItem(), 3);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlKey, kKeyEnter, "");
     EXPECT_FALSE(dialog.OnKeyDown(IDC_PATH_LIST, 'X', false));
     dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kFocusLost);
   });
@@ -209,14 +213,36 @@ TEST(ListBoxExTest, EditorsCoverTheItemAndThePlaceholderHasItsText) {
   EXPECT_EQ(window.ItemText(IDC_PATH_LIST, 0), "x");
 }
 
-TEST(ListBoxExTest, ToolBarButtonsSitAtTheRightEnd) {
+TEST(ToolBarTest, ButtonsSitAtTheRightEnd) {
   ui::Rect header = {0, 0, 200, 30};
-  ui::Rect last = CListBoxEx::ToolButtonRect(header, 3);
-  ui::Rect first = CListBoxEx::ToolButtonRect(header, 0);
+  ui::Rect last = ui::ToolBarButtonRect(header, 3);
+  ui::Rect first = ui::ToolBarButtonRect(header, 0);
   EXPECT_EQ(last.right, 200);
   EXPECT_EQ(first.left, 200 - 4 * 22);
   EXPECT_EQ(first.top, 5);
   EXPECT_EQ(first.Height(), 20);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 199, 10), 3);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 112, 10), 0);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 111, 10), -1);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 150, 2), -1);
+}
+
+TEST(ToolBarTest, BitmapIsA998ByteSixteenColourBitmapOfFourImages) {
+  std::vector<uint8_t> bitmap = ui::ToolBarBitmap();
+  ASSERT_EQ(bitmap.size(), 998u);
+  auto word = [&](size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | bitmap[at + i];
+    return value;
+  };
+  EXPECT_EQ(bitmap[0], 'B');
+  EXPECT_EQ(bitmap[1], 'M');
+  EXPECT_EQ(word(2, 4), 998u);    // file size
+  EXPECT_EQ(word(18, 4), 88u);    // width: four images of 22
+  EXPECT_EQ(word(22, 4), 20u);    // height
+  EXPECT_EQ(word(28, 2), 4u);     // bits a pixel
+  EXPECT_EQ(word(10, 4), 118u);   // pixels after the 16-colour palette
+  EXPECT_EQ(bitmap[118] >> 4, 7); // bottom-left pixel: the silver background
 }
 
 TEST(SpecialControlsTest, ComboFillsInReverseAndRowsPaintTheCurrentOne) {

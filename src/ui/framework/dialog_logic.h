@@ -36,6 +36,9 @@ class DialogLogic {
   virtual bool OnKeyDown(int /*id*/, uint32_t /*key*/, bool /*withAlt*/) { return false; }
   // The text an owner-drawn list shows for an item: the item's own text by default.
   virtual std::string DisplayText(int id, int index) const { return controls_->ItemText(id, index); }
+  // Button index (0 "New", 1 "Delete", 2 "Move Up", 3 "Move Down") of the tool bar of
+  // header id was pressed and released over it.
+  virtual void OnToolButton(int /*id*/, int /*index*/) {}
   // A window of the in-place editor of list id (source: 1 the edit, 2 the button) had a
   // key go down (code 1, value the key), was clicked (code 2) or lost the focus (code 3,
   // value 1 or 2 when the focus went to the other editor window, else 0); the edit holds text.
