@@ -20,7 +20,7 @@ int ColourOf(char c) {
   switch (c) {
     case '#': return 0;
     case 'w': return 15;
-    case 'r': return 12;
+    case 'r': return 9;
     case 'b': return 4;
     default: return 7;
   }

@@ -2,7 +2,8 @@
 // holding a control of every kind (and an embedded dialog) is driven from a second
 // thread by typing, clicking and keyboard selection, then OK; the page reads every
 // control back through DialogControls when it is applied. Then the path list dialog
-// 1004: an item is edited in place (F2, typing, Enter) and OK is clicked with the mouse.
+// 1004: an item is edited in place (F2, typing, Enter), moved up with the tool bar and
+// OK is clicked, all with the mouse and keyboard messages a user's actions send.
 // Asks scripts/ui-screenshots.sh for screenshots as sheet_screens does. Prints
 // "N passed, N failed".
 #include <windows.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "src/ui/framework/property_sheet.h"
+#include "src/ui/framework/tool_bar.h"
 #include "src/ui/path_list_dlg.h"
 
 namespace zrt::ui {
@@ -168,6 +170,14 @@ std::string DrivePathList(const std::string& folder, std::string* editorShown) {
   if (!Screenshot(folder, "path-list", dialog)) return "no screenshot taken";
   SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
   if (IsWindowVisible(edit)) return "Enter left the in-place edit open";
+  // "Move Up" on the tool bar, pressed and released with the mouse.
+  HWND header = GetDlgItem(dialog, 1110);
+  RECT client;
+  GetClientRect(header, &client);
+  Rect up = ToolBarButtonRect({client.left, client.top, client.right, client.bottom}, 2);
+  LPARAM at = MAKELPARAM((up.left + up.right) / 2, (up.top + up.bottom) / 2);
+  SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(header, WM_LBUTTONUP, 0, at);
   HWND ok = GetDlgItem(dialog, IDOK);
   PostMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -242,7 +252,7 @@ int Run(const std::string& folder) {
       {"path list driven: " + problem, problem.empty()},
       {"in-place edit starts with the item: " + editorShown, editorShown == ".\\src"},
       {"path list ended with OK", pathResult == kIdOk},
-      {"edited path list text: " + pathList.Text(), pathList.Text() == ".\\inc;.\\lib;.\\startup"},
+      {"edited and moved up: " + pathList.Text(), pathList.Text() == ".\\lib;.\\inc;.\\startup"},
   };
   for (const Check& check : pathChecks) {
     std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());

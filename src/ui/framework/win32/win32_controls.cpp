@@ -25,6 +25,9 @@ std::string ListViewText(HWND list, int row, int column) {
   return buffer;
 }
 
+// True for a list box that selects several items (the owner-drawn editable lists).
+bool IsExtendedList(HWND list) { return (GetWindowLongA(list, GWL_STYLE) & LBS_EXTENDEDSEL) != 0; }
+
 // Sets the text limits the template gives.
 void LimitTexts(HWND dialog, const DialogTemplate& dialogTemplate) {
   for (const ControlTemplate& control : dialogTemplate.controls) {
@@ -51,6 +54,7 @@ Win32Controls::Win32Controls(HWND dialog, DialogLogic* logic)
 void Win32Controls::Prepare() {
   LimitTexts(dialog_, template_);
   for (const ControlTemplate& control : template_.controls) {
+    if (control.kind == ControlKind::kStatic && (control.style & kToolBar)) AddToolBar(control.id);
     if (control.kind != ControlKind::kList) continue;
     SetWindowSubclass(GetDlgItem(dialog_, control.id), ListProc, control.id, reinterpret_cast<DWORD_PTR>(this));
   }
@@ -253,7 +257,13 @@ int Win32Controls::Selection(int id) const {
   HWND window = Window(id, &kind);
   if (window == nullptr) return -1;
   if (kind == ControlKind::kCombo) return static_cast<int>(SendMessageA(window, CB_GETCURSEL, 0, 0));
-  if (kind == ControlKind::kList) return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
+  if (kind == ControlKind::kList && !IsExtendedList(window)) {
+    return static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
+  }
+  if (kind == ControlKind::kList) {
+    int first = -1;  // the first of the selected items
+    return SendMessageA(window, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(&first)) == 1 ? first : -1;
+  }
   return static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }
 
@@ -261,7 +271,12 @@ void Win32Controls::SetSelection(int id, int index) {
   ControlKind kind;
   HWND window = Window(id, &kind);
   if (kind == ControlKind::kCombo) SendMessageA(window, CB_SETCURSEL, index, 0);
-  if (kind == ControlKind::kList) SendMessageA(window, LB_SETCURSEL, index, 0);
+  if (kind == ControlKind::kList && !IsExtendedList(window)) SendMessageA(window, LB_SETCURSEL, index, 0);
+  if (kind == ControlKind::kList && IsExtendedList(window)) {
+    SendMessageA(window, LB_SETSEL, FALSE, -1);
+    if (index >= 0) SendMessageA(window, LB_SETSEL, TRUE, index);
+    if (index >= 0) SendMessageA(window, LB_SETCARETINDEX, index, FALSE);
+  }
   if (kind != ControlKind::kReport) return;
   LVITEMA item = {};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

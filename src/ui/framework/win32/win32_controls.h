@@ -68,6 +68,21 @@ class Win32Controls : public DialogControls {
     HWND button;
   };
 
+  // The tool bar a header static carries: its images, tool tips and mouse state.
+  struct ToolBar {
+    int id;
+    HIMAGELIST images;
+    HWND tips;
+    int hot;
+    int pressed;
+  };
+
+  // Paints and runs the buttons of a header's tool bar.
+  static LRESULT CALLBACK ToolBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR controls);
+  // Sets up the tool bar of header id.
+  void AddToolBar(int id);
+  void PaintToolBar(HWND header, const ToolBar& bar) const;
   // The keys of a list and the reports of its in-place editor windows.
   static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                    DWORD_PTR controls);
@@ -87,6 +102,7 @@ class Win32Controls : public DialogControls {
   const DialogTemplate& template_;
   std::vector<Embedded> embedded_;
   std::vector<Editor> editors_;
+  std::vector<ToolBar> toolBars_;
   int settingText_ = 0;  // the id whose text the code is setting (its EN_CHANGE is no user's)
 };
 

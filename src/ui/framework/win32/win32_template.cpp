@@ -41,7 +41,8 @@ DWORD StyleOf(const ControlTemplate& control) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   unsigned flags = control.style;
   switch (control.kind) {
-    case ControlKind::kStatic: return style | ((flags & kRightAlign) ? SS_RIGHT : SS_LEFT) | WS_GROUP;
+    case ControlKind::kStatic:
+      return style | ((flags & kRightAlign) ? SS_RIGHT : SS_LEFT) | ((flags & kToolBar) ? SS_NOTIFY : 0) | WS_GROUP;
     case ControlKind::kEdit:
       style |= WS_BORDER | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
       if (flags & kReadOnly) style |= ES_READONLY;
