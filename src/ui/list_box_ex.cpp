@@ -96,6 +96,37 @@ void CListBoxEx::RunToolButton(ToolButton button) {
 
 bool CListBoxEx::OnBeginDragRequest() { return editing_ == -1 && m_bDragAllowed; }
 
+bool CListBoxEx::OnDrag(ui::DragStage stage, int item) {
+  switch (stage) {
+    case ui::DragStage::kBegin:
+      dragged_ = OnBeginDragRequest() ? item : -1;
+      return dragged_ >= 0;
+    case ui::DragStage::kDragging: return dragged_ >= 0 && OnDragging(item);
+    case ui::DragStage::kDropped:
+      if (dragged_ >= 0) OnDropped(dragged_, item);
+      break;
+    case ui::DragStage::kCancelled:
+      if (dragged_ >= 0) OnCancelDrag();
+      break;
+  }
+  dragged_ = -1;
+  return false;
+}
+
+void CListBoxEx::OnDropped(int dragged, int item) {
+  int count = controls_->ItemCount(list_);
+  if (item < 0 || item > count) item = count;
+  if (item == dragged || item == dragged + 1) return;
+  std::string text = controls_->ItemText(list_, dragged);
+  uintptr_t data = controls_->ItemData(list_, dragged);
+  controls_->DeleteItem(list_, dragged);
+  int to = item > dragged ? item - 1 : item;
+  controls_->InsertItem(list_, to, text);
+  controls_->SetItemData(list_, to, data);
+  controls_->SetSelection(list_, to);
+  focused_ = to;
+}
+
 void CListBoxEx::OnInPlaceEvent(uint32_t source, uint32_t code, uint32_t value, const std::string& text) {
   edit_.text = text;
   bool fromEdit = source == kEditWindow;

@@ -64,6 +64,9 @@ class CListBoxEx : public InPlaceOwner {
 
   // Drag list: a drag may begin while no edit runs and dragging is allowed.
   bool OnBeginDragRequest();
+  // A stage of a drag (DialogLogic::OnDrag): begins as OnBeginDragRequest allows, then
+  // hands dragging, dropping and cancelling to the operations below.
+  bool OnDrag(ui::DragStage stage, int item);
 
   // An event of the real editor windows (DialogLogic::OnInPlaceEvent), handed to the
   // editor that had it.
@@ -81,6 +84,13 @@ class CListBoxEx : public InPlaceOwner {
   virtual int EndEdit(int /*item*/, bool /*cancelled*/) { return 1; }
   // The browse button of item was pressed; the base does nothing.
   virtual void Browse(int /*item*/) {}
+  // The dragged item is over item (-1: past the end); answers whether the drop marker
+  // shows there. The base shows it.
+  virtual bool OnDragging(int /*item*/) { return true; }
+  // The dragged item was dropped before item (-1: at the end); the base moves it there.
+  virtual void OnDropped(int dragged, int item);
+  // The drag was cancelled; the base does nothing.
+  virtual void OnCancelDrag() {}
 
   ui::DialogControls* controls_ = nullptr;
   int list_ = 0;
@@ -91,6 +101,7 @@ class CListBoxEx : public InPlaceOwner {
   CInPlaceButton button_;
   int editing_ = -1;
   int focused_ = -1;
+  int dragged_ = -1;
 };
 
 }  // namespace zrt

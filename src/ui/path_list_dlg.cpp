@@ -44,6 +44,12 @@ std::string CPathListDlg::DisplayText(int id, int index) const {
   return id == IDC_PATH_LIST ? list_.DisplayText(index) : ui::ModalDialog::DisplayText(id, index);
 }
 
+bool CPathListDlg::OnDrag(int id, ui::DragStage stage, int item) {
+  bool answer = id == IDC_PATH_LIST && list_.OnDrag(stage, item);
+  if (id == IDC_PATH_LIST && stage == ui::DragStage::kDropped) RebuildText();
+  return answer;
+}
+
 void CPathListDlg::OnToolButton(int, int index) {
   if (index >= 0 && index < 4) list_.RunToolButton(static_cast<CListBoxEx::ToolButton>(index));
 }

@@ -30,6 +30,8 @@ class CPathListDlg : public ui::ModalDialog {
   bool OnKeyDown(int id, uint32_t key, bool withAlt) override;
   // The placeholder item's text.
   std::string DisplayText(int id, int index) const override;
+  // Dragging reorders the list.
+  bool OnDrag(int id, ui::DragStage stage, int item) override;
   // The tool bar above the list runs its buttons on the list.
   void OnToolButton(int id, int index) override;
   // The in-place editor's events go to the list.

@@ -123,6 +123,29 @@ TEST_F(PathListTest, WindowEventsReachTheList) {
   EXPECT_EQ(text, "B;A;--");
 }
 
+TEST_F(PathListTest, DraggingReordersTheList) {
+  const struct {
+    int dragged, dropBefore;
+    const char* text;
+  } cases[] = {{0, 2, "b;a;c"}, {2, 0, "c;a;b"}, {0, -1, "b;c;a"}, {1, 1, "a;b;c"}, {1, 2, "a;b;c"}};
+  for (const auto& c : cases) {
+    std::string text = RunDialog("a;b;c", [&](CPathListDlg& dialog, ui::HeadlessDialog&) {
+      ASSERT_TRUE(dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kBegin, c.dragged));
+      EXPECT_TRUE(dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kDragging, c.dropBefore));
+      dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kDropped, c.dropBefore);
+    });
+    EXPECT_EQ(text, c.text) << c.dragged << " before " << c.dropBefore;
+  }
+  std::string text = RunDialog("a;b", [](CPathListDlg& dialog, ui::HeadlessDialog&) {
+    ASSERT_TRUE(dialog.List().BeginEdit(0));
+    EXPECT_FALSE(dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kBegin, 1));  // not while editing
+    EXPECT_FALSE(dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kDragging, 0));
+    dialog.OnDrag(IDC_PATH_LIST, ui::DragStage::kDropped, 0);
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kFocusLost);
+  });
+  EXPECT_EQ(text, "a;b");
+}
+
 TEST_F(PathListTest, BrowsePicksAFolderRelativeToTheProject) {
   Context().projectPath = "C:\\work\\demo.orbproj";
   services_.folder = "C:\\work\\inc";

@@ -11,6 +11,9 @@
 
 namespace zrt::ui {
 
+// The stages of dragging an item of a drag list.
+enum class DragStage { kBegin, kDragging, kDropped, kCancelled };
+
 class DialogLogic {
  public:
   explicit DialogLogic(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
@@ -36,6 +39,10 @@ class DialogLogic {
   virtual bool OnKeyDown(int /*id*/, uint32_t /*key*/, bool /*withAlt*/) { return false; }
   // The text an owner-drawn list shows for an item: the item's own text by default.
   virtual std::string DisplayText(int id, int index) const { return controls_->ItemText(id, index); }
+  // An item of drag list id is dragged: at kBegin (item: the one under the cursor) true
+  // lets the drag start; at kDragging (item: the one under the cursor, -1 past the end)
+  // true shows the drop marker at it; at kDropped and kCancelled the answer is ignored.
+  virtual bool OnDrag(int /*id*/, DragStage /*stage*/, int /*item*/) { return false; }
   // Button index (0 "New", 1 "Delete", 2 "Move Up", 3 "Move Down") of the tool bar of
   // header id was pressed and released over it.
   virtual void OnToolButton(int /*id*/, int /*index*/) {}

@@ -2,8 +2,8 @@
 // holding a control of every kind (and an embedded dialog) is driven from a second
 // thread by typing, clicking and keyboard selection, then OK; the page reads every
 // control back through DialogControls when it is applied. Then the path list dialog
-// 1004: an item is edited in place (F2, typing, Enter), moved up with the tool bar and
-// OK is clicked, all with the mouse and keyboard messages a user's actions send.
+// 1004: an item is edited in place (F2, typing, Enter), moved up with the tool bar,
+// dragged down and OK is clicked, with the messages a user's actions send.
 // Asks scripts/ui-screenshots.sh for screenshots as sheet_screens does. Prints
 // "N passed, N failed".
 #include <windows.h>
@@ -178,6 +178,16 @@ std::string DrivePathList(const std::string& folder, std::string* editorShown) {
   LPARAM at = MAKELPARAM((up.left + up.right) / 2, (up.top + up.bottom) / 2);
   SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageA(header, WM_LBUTTONUP, 0, at);
+  // Item 0 dragged before item 2, as the drag list tells its dialog.
+  UINT dragMessage = RegisterWindowMessageA("commctrl_DragListMsg");
+  for (UINT stage : {DL_BEGINDRAG, DL_DRAGGING, DL_DROPPED}) {
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, stage == DL_BEGINDRAG ? 0 : 2, reinterpret_cast<LPARAM>(&item));
+    DRAGLISTINFO info = {stage, list, {item.left + 10, item.top + 3}};
+    ClientToScreen(list, &info.ptCursor);
+    LRESULT answer = SendMessageA(dialog, dragMessage, GetDlgCtrlID(list), reinterpret_cast<LPARAM>(&info));
+    if (stage == DL_BEGINDRAG && !answer) return "the drag did not begin";
+  }
   HWND ok = GetDlgItem(dialog, IDOK);
   PostMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -252,7 +262,7 @@ int Run(const std::string& folder) {
       {"path list driven: " + problem, problem.empty()},
       {"in-place edit starts with the item: " + editorShown, editorShown == ".\\src"},
       {"path list ended with OK", pathResult == kIdOk},
-      {"edited and moved up: " + pathList.Text(), pathList.Text() == ".\\lib;.\\inc;.\\startup"},
+      {"edited, moved up, dragged down: " + pathList.Text(), pathList.Text() == ".\\inc;.\\lib;.\\startup"},
   };
   for (const Check& check : pathChecks) {
     std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());

@@ -56,6 +56,7 @@ void Win32Controls::Prepare() {
   for (const ControlTemplate& control : template_.controls) {
     if (control.kind == ControlKind::kStatic && (control.style & kToolBar)) AddToolBar(control.id);
     if (control.kind != ControlKind::kList) continue;
+    if (control.style & kDragList) MakeDragList(GetDlgItem(dialog_, control.id));
     SetWindowSubclass(GetDlgItem(dialog_, control.id), ListProc, control.id, reinterpret_cast<DWORD_PTR>(this));
   }
 }

@@ -22,6 +22,9 @@ class Win32Controls : public DialogControls {
   void Prepare();
   // Draws an item of an owner-drawn list; false when the item is no such list's.
   bool DrawItem(const DRAWITEMSTRUCT& item) const;
+  // A drag list's notification ("commctrl_DragListMsg"): asks the logic and draws the
+  // drop marker; *result is the answer for the list.
+  LRESULT OnDragList(const DRAGLISTINFO& info);
   // Turns a WM_COMMAND from control id with notification code into an event; false when
   // the code means nothing to page logic (or was caused by the code itself).
   bool CommandEvent(int id, int code, ControlEvent* event) const;
@@ -103,8 +106,14 @@ class Win32Controls : public DialogControls {
   std::vector<Embedded> embedded_;
   std::vector<Editor> editors_;
   std::vector<ToolBar> toolBars_;
+  // Where the drop marker is drawn: its list and item; null list when nowhere.
+  HWND markedList_ = nullptr;
+  int markedItem_ = -1;
   int settingText_ = 0;  // the id whose text the code is setting (its EN_CHANGE is no user's)
 };
+
+// The registered message drag lists notify their parent with.
+UINT DragListMessage();
 
 // Sets an owner-drawn list's item height to a line of dialog's font (WM_MEASUREITEM,
 // which comes before the dialog's logic is connected).

@@ -16,7 +16,57 @@ void Place(HWND window, const Rect& r) {
   SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+// Draws (or, drawn again, erases) the drop marker above item of list: a half-tone bar
+// across the item's top with short vertical ends.
+void InvertDropMarker(HWND list, int item) {
+  RECT r = {};
+  int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  bool pastEnd = item < 0 || item >= count;
+  if (SendMessageA(list, LB_GETITEMRECT, pastEnd ? count - 1 : item, reinterpret_cast<LPARAM>(&r)) == LB_ERR) return;
+  int y = pastEnd ? r.bottom : r.top;
+  static const WORD kHalfTone[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, kHalfTone);
+  HBRUSH brush = CreatePatternBrush(pattern);
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, brush);
+  PatBlt(dc, r.left, y - 1, r.right - r.left, 2, PATINVERT);
+  PatBlt(dc, r.left, y - 4, 2, 3, PATINVERT);
+  PatBlt(dc, r.left, y + 1, 2, 3, PATINVERT);
+  PatBlt(dc, r.right - 2, y - 4, 2, 3, PATINVERT);
+  PatBlt(dc, r.right - 2, y + 1, 2, 3, PATINVERT);
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  DeleteObject(brush);
+  DeleteObject(pattern);
+}
+
 }  // namespace
+
+UINT DragListMessage() {
+  static const UINT message = RegisterWindowMessageA("commctrl_DragListMsg");
+  return message;
+}
+
+LRESULT Win32Controls::OnDragList(const DRAGLISTINFO& info) {
+  int id = GetDlgCtrlID(info.hWnd);
+  int item = LBItemFromPt(info.hWnd, info.ptCursor, TRUE);
+  if (markedList_ != nullptr && info.uNotification != DL_BEGINDRAG) {
+    InvertDropMarker(markedList_, markedItem_);  // the marker moves or goes
+    markedList_ = nullptr;
+  }
+  switch (info.uNotification) {
+    case DL_BEGINDRAG: return logic_->OnDrag(id, DragStage::kBegin, item) ? TRUE : FALSE;
+    case DL_DRAGGING:
+      if (!logic_->OnDrag(id, DragStage::kDragging, item)) return DL_STOPCURSOR;
+      InvertDropMarker(info.hWnd, item);
+      markedList_ = info.hWnd;
+      markedItem_ = item;
+      return DL_MOVECURSOR;
+    case DL_DROPPED: logic_->OnDrag(id, DragStage::kDropped, item); return 0;
+    case DL_CANCELDRAG: logic_->OnDrag(id, DragStage::kCancelled, item); return 0;
+  }
+  return 0;
+}
 
 void MeasureItem(HWND dialog, MEASUREITEMSTRUCT* item) {
   if (item->CtlType != ODT_LISTBOX) return;

@@ -36,6 +36,10 @@ struct DialogWindow {
       SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
       return true;
     }
+    if (message == DragListMessage()) {
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, controls->OnDragList(*reinterpret_cast<DRAGLISTINFO*>(lParam)));
+      return true;
+    }
     ControlEvent event;
     if (message == WM_NOTIFY && controls->NotifyEvent(*reinterpret_cast<NMHDR*>(lParam), &event)) {
       logic->OnControl(static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->idFrom), event);
