@@ -41,7 +41,7 @@ const DialogTemplate kControls = {
         {108, ControlKind::kCombo, "", kPlain, 7, 44, 100, 14},
         {109, ControlKind::kCombo, "", kEditable, 115, 44, 100, 14},
         {110, ControlKind::kList, "", kPlain, 7, 64, 100, 58},
-        {111, ControlKind::kReport, "", kPlain, 115, 64, 207, 58},
+        {111, ControlKind::kReport, "", kOwnerDraw, 115, 64, 207, 58},
         {112, ControlKind::kGroup, "存储配置", kPlain, 7, 128, 315, 95},
         {115, ControlKind::kStatic, "", kPlain, 12, 140, 305, 78},
     }};
@@ -78,12 +78,15 @@ class ControlsPage : public PropertyPage {
     c.AddColumn(111, "开始地址", 80);
     c.InsertItem(111, -1, "RAM");
     c.SetCellText(111, 0, 1, "0x20000000");
+    c.InsertItem(111, -1, "ROM");
+    c.SetCellText(111, 1, 1, "0x08000000");
     c.SetSelection(108, 0);
     c.EmbedDialog(kSubPage, 115);
     c.ShowEmbedded(951, true);
     c.SetText(121, "init.ini");
     return true;
   }
+  bool RowHighlighted(int id, int row) const override { return id == 111 && row == 1; }
   void OnControl(int id, ControlEvent event) override {
     seen_->events.push_back(std::to_string(id) + ":" + std::to_string(static_cast<int>(event)));
   }

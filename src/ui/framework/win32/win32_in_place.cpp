@@ -69,7 +69,7 @@ LRESULT Win32Controls::OnDragList(const DRAGLISTINFO& info) {
 }
 
 void MeasureItem(HWND dialog, MEASUREITEMSTRUCT* item) {
-  if (item->CtlType != ODT_LISTBOX) return;
+  if (item->CtlType != ODT_LISTBOX && item->CtlType != ODT_LISTVIEW) return;
   HDC dc = GetDC(dialog);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics;
@@ -91,7 +91,12 @@ Win32Controls::~Win32Controls() {
 
 bool Win32Controls::DrawItem(const DRAWITEMSTRUCT& item) const {
   ControlKind kind;
-  if (item.CtlType != ODT_LISTBOX || Window(static_cast<int>(item.CtlID), &kind) == nullptr) return false;
+  if (Window(static_cast<int>(item.CtlID), &kind) == nullptr) return false;
+  if (item.CtlType == ODT_LISTVIEW && kind == ControlKind::kReport) {
+    DrawReportRow(item);
+    return true;
+  }
+  if (item.CtlType != ODT_LISTBOX) return false;
   if (static_cast<int>(item.itemID) < 0) return true;
   bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT r = item.rcItem;
@@ -104,6 +109,27 @@ bool Win32Controls::DrawItem(const DRAWITEMSTRUCT& item) const {
   DrawTextA(item.hDC, text.c_str(), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (selected) DrawFocusRect(item.hDC, &r);
   return true;
+}
+
+void Win32Controls::DrawReportRow(const DRAWITEMSTRUCT& item) const {
+  int id = static_cast<int>(item.CtlID);
+  int row = static_cast<int>(item.itemID);
+  bool highlighted = logic_->RowHighlighted(id, row);
+  RECT r = item.rcItem;
+  FillRect(item.hDC, &r, GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetTextColor(item.hDC, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetBkMode(item.hDC, TRANSPARENT);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(item.hwndItem, LVM_GETHEADER, 0, 0));
+  int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  for (int column = 0; column < columns; ++column) {
+    RECT cell = {};
+    cell.top = column;
+    cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    SendMessageA(item.hwndItem, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    cell.left += 2;
+    std::string text = CellText(id, row, column);
+    DrawTextA(item.hDC, text.c_str(), -1, &cell, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
 }
 
 Rect Win32Controls::ItemRect(int id, int index) const {

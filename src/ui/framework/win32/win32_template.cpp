@@ -59,7 +59,8 @@ DWORD StyleOf(const ControlTemplate& control) {
       return style | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
              ((flags & kOwnerDraw) ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_EXTENDEDSEL : 0);
     case ControlKind::kReport:
-      return style | WS_BORDER | WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
+      return style | WS_BORDER | WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+             ((flags & kOwnerDraw) ? LVS_OWNERDRAWFIXED : 0);
     case ControlKind::kGroup: return style | BS_GROUPBOX | WS_GROUP;
     case ControlKind::kCustom: return style | SS_ETCHEDFRAME | WS_GROUP;
   }
