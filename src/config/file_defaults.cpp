@@ -61,6 +61,11 @@ std::string ObjectNameOf(const std::string& path) {
 }
 
 void WriteFileDefaults(HostNode* file) {
+  WriteFileKeys(file);
+  AddBuildableFile(file);
+}
+
+void WriteFileKeys(HostNode* file) {
   if (file == nullptr) return;
   HostNode* copy = CloneNode(file);
   if (copy == nullptr) return;
@@ -74,7 +79,6 @@ void WriteFileDefaults(HostNode* file) {
   SetAttributeInt(copy, "bss", 0);
   host::CommitNode(file, copy);
   DestroyNode(copy);
-  AddBuildableFile(file);
 }
 
 }  // namespace zrt

@@ -25,5 +25,8 @@ std::string ObjectNameOf(const std::string& path);
 // Writes FileType, Output (C, assembler, C++), ro, rw and bss onto a new File node
 // (through a committed copy) and lists it for the build when it is buildable.
 void WriteFileDefaults(HostNode* file);
+// WriteFileDefaults without listing the file (a converted project's files are listed
+// when the project is opened).
+void WriteFileKeys(HostNode* file);
 
 }  // namespace zrt

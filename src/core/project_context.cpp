@@ -68,6 +68,13 @@ std::string GetProjectDirectory() {
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+std::string ProjectNameOf(const std::string& path) {
+  size_t slash = path.rfind('\\');
+  std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
+  size_t dot = title.rfind('.');
+  return dot == std::string::npos ? "unkown" : title.substr(0, dot);
+}
+
 std::string MakeOutputPath(const std::string& name) {
   return ".\\" + Context().currentConfigurationName + "\\" + name;
 }

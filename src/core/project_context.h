@@ -53,6 +53,8 @@ ProjectContext& Context();
 
 // The project path up to (not including) its last '\'; "" when it has none.
 std::string GetProjectDirectory();
+// File title of a project path without its extension; "unkown" without a ".".
+std::string ProjectNameOf(const std::string& path);
 // ".\" + current configuration name + "\" + name.
 std::string MakeOutputPath(const std::string& name);
 // The object file of a File node: MakeOutputPath of its "Output" value.

@@ -11,14 +11,6 @@
 namespace zrt {
 namespace {
 
-// File title of the project path without its extension; "unkown" without a ".".
-std::string ProjectNameOf(const std::string& path) {
-  size_t slash = path.rfind('\\');
-  std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
-  size_t dot = title.rfind('.');
-  return dot == std::string::npos ? "unkown" : title.substr(0, dot);
-}
-
 std::string TextOf(const char* text) { return text ? text : ""; }
 
 // Points the three tool paths and the tool directory at directory.

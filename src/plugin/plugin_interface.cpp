@@ -1,6 +1,7 @@
 #include "src/plugin/plugin_interface.h"
 
 #include "src/build/build_entries.h"
+#include "src/convert/convert_entry.h"
 #include "src/core/interface_table.h"
 #include "src/plugin/entries.h"
 #include "src/ui/settings_openers.h"
@@ -9,7 +10,6 @@ namespace zrt {
 namespace {
 
 // Entries whose subsystems are not built yet: they refuse (0) or do nothing.
-const char* ZRT_CDECL ConvertProjectNotAvailable(HostNode*, const char*) { return nullptr; }
 int ZRT_CDECL ExportDebugSettingsNotAvailable(DebugLaunchInfo*) { return 0; }
 void ZRT_CDECL AccessorNotAvailable(const char*) {}
 
@@ -23,7 +23,7 @@ void FillPluginSlots() {
   table.NodeCreated = entries::NodeCreated;
   table.ProjectOpened = entries::ProjectOpened;
   table.ShowSettings = entries::ShowSettings;
-  table.ConvertProject = ConvertProjectNotAvailable;
+  table.ConvertProject = entries::ConvertProject;
   table.BuildProject = entries::BuildProject;
   table.CompileFile = entries::CompileFile;
   table.StopBuild = entries::StopBuild;

@@ -1,0 +1,49 @@
+// zrthost's own node code: project tree nodes in the shared HostNode layout, built with
+// this program's allocation (new/delete) and dispatch table, texts on the shared heap.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "src/core/abi.h"
+
+namespace zrt::zrthost {
+
+using AttributeList = std::vector<std::pair<std::string, std::string>>;
+
+// A new parentless node named elementName.
+HostNode* NewNode(const std::string& elementName);
+// A new node appended as parent's last child.
+HostNode* AppendNewChild(HostNode* parent, const std::string& elementName);
+// Appends child (parentless) as parent's last child.
+void LinkChild(HostNode* parent, HostNode* child);
+// Takes child out of its parent's children; it keeps its own subtree.
+void UnlinkChild(HostNode* child);
+// Destroys a node of any maker through its dispatch table; null is ignored.
+void DeleteNode(HostNode* node);
+
+// Replaces the value of the first attribute called name, or appends a new attribute.
+void SetValue(HostNode* node, const std::string& name, const std::string& value);
+// The attribute's value; null when the node has no such attribute.
+const char* Value(const HostNode* node, const std::string& name);
+// The attribute's value; "" when absent.
+std::string ValueOr(const HostNode* node, const std::string& name);
+// All attributes in list order.
+AttributeList Attributes(const HostNode* node);
+// Replaces all attributes of target with copies of source's, in source's order.
+void CopyAttributes(HostNode* target, const HostNode* source);
+// Deep copy made with this program's node code.
+HostNode* CopyTree(const HostNode* node);
+// True when both subtrees have the same names, attributes and children.
+bool SameTree(const HostNode* a, const HostNode* b);
+// The element name.
+std::string NameOf(const HostNode* node);
+// Children in order.
+std::vector<HostNode*> ChildrenOf(const HostNode* node);
+// First child with the element name; null when none.
+HostNode* ChildNamed(const HostNode* node, const std::string& elementName);
+// First child with the element name whose "Name" attribute is name; null when none.
+HostNode* ChildNamed(const HostNode* node, const std::string& elementName, const std::string& name);
+
+}  // namespace zrt::zrthost

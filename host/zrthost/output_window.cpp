@@ -1,0 +1,69 @@
+#include "host/zrthost/output_window.h"
+
+#include "host/zrthost/console.h"
+#include "platform/command_line.h"
+
+namespace zrt::zrthost {
+
+void OutputWindow::Write(const std::string& ansi) {
+  if (out_ == nullptr) return;
+  EraseStatus();
+  std::fputs(TerminalText(ansi).c_str(), out_);
+  DrawStatus();
+}
+
+void OutputWindow::Note(const std::string& utf8Line) {
+  if (out_ == nullptr) return;
+  EraseStatus();
+  std::fprintf(out_, "%s\n", utf8Line.c_str());
+  DrawStatus();
+}
+
+void OutputWindow::ExpectSources(const std::vector<std::string>& relativePaths) {
+  expected_ = std::set<std::string>(relativePaths.begin(), relativePaths.end());
+  compiled_.clear();
+}
+
+std::string OutputWindow::SourceOf(const std::string& commandLine) const {
+  if (expected_.empty()) return "";
+  for (const std::string& argument : platform::SplitCommandLine(commandLine)) {
+    if (expected_.count(argument)) return argument;
+  }
+  return "";
+}
+
+void OutputWindow::CommandStarting(const std::string& commandLine) {
+  current_ = SourceOf(commandLine);
+  DrawStatus();
+}
+
+void OutputWindow::CommandFinished() {
+  if (!current_.empty()) compiled_.push_back(current_);
+  current_.clear();
+  DrawStatus();
+}
+
+void OutputWindow::EndStatus() {
+  EraseStatus();
+  showStatus_ = false;
+}
+
+void OutputWindow::EraseStatus() {
+  if (!statusShown_) return;
+  std::fputs("\r\033[K", out_);
+  statusShown_ = false;
+}
+
+void OutputWindow::DrawStatus() {
+  if (!showStatus_ || expected_.empty()) return;
+  EraseStatus();
+  std::string line = "[" + std::to_string(compiled_.size()) + "/" + std::to_string(expected_.size()) + "]";
+  if (!current_.empty()) line += " " + TerminalText(current_);
+  size_t columns = static_cast<size_t>(TerminalColumns());
+  if (columns > 1 && line.size() >= columns) line = line.substr(0, columns - 1);
+  std::fputs(line.c_str(), out_);
+  std::fflush(out_);
+  statusShown_ = true;
+}
+
+}  // namespace zrt::zrthost
