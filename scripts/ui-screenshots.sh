@@ -8,14 +8,13 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 preset=${1:-windows-x86_64}
-# A build folder of its own: the program needs the test host, which the shipping
-# configuration does not build.
-build=$root/build/$preset-ui
+build=$root/build/$preset
 shots=$root/build/screenshots/$preset
 convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
 
-cmake --preset "$preset" -B "$build" -DZRT_BUILD_TESTS=ON >/dev/null &&
+# The programs need the test host: the tests are built (the presets' default).
+cmake --preset "$preset" -DZRT_BUILD_TESTS=ON >/dev/null &&
   cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens ui_controls_screen >/dev/null || {
   echo "ui-screenshots: building ui_sheet_screens for $preset failed"
   exit 1
