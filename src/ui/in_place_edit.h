@@ -1,17 +1,15 @@
 // The in-place editors of CListBoxEx: an edit field and a browse button laid over a list
-// item. Both report to their owner with the "ipc_CtrlMsg" record; a non-zero answer
-// tells the editor to hide.
+// item. Both report to their owner with the five-word record of "ipc_CtrlMsg", here as
+// a call of the owner rather than a registered window message; a non-zero answer tells
+// the editor to hide.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "src/ui/framework/property_sheet.h"
+#include "src/ui/framework/dialog_controls.h"
 
 namespace zrt {
-
-// The registered window message the editors report with.
-constexpr const char* kCtrlMsgName = "ipc_CtrlMsg";
 
 // What an editor reports: five 32-bit words.
 struct InPlaceCtrlMsg {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "src/ui/framework/dialog_controls.h"
+#include "src/ui/framework/dialog_logic.h"
 #include "src/ui/in_place_edit.h"
 
 namespace zrt {

@@ -11,6 +11,10 @@
 
 namespace zrt::ui {
 
+// The OK and Cancel buttons of sheets and dialogs, and how a modal run ends.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
 // The stages of dragging an item of a drag list.
 enum class DragStage { kBegin, kDragging, kDropped, kCancelled };
 

@@ -11,9 +11,7 @@
 
 namespace zrt::ui {
 
-// The sheet's own buttons and how a modal run ends.
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
+// The sheet's Apply button (OK and Cancel are kIdOk and kIdCancel).
 constexpr int kIdApply = 0x3021;
 
 // The backend's sheet window, as sheet logic drives it.
