@@ -4,12 +4,12 @@
 #include "src/convert/convert_entry.h"
 #include "src/core/interface_table.h"
 #include "src/plugin/entries.h"
+#include "src/ui/settings_openers.h"
 
 namespace zrt {
 namespace {
 
 // Entries whose subsystems are not built yet: they refuse (0) or do nothing.
-int ZRT_CDECL ShowSettingsNotAvailable(HostNode*) { return 0; }
 int ZRT_CDECL ExportDebugSettingsNotAvailable(DebugLaunchInfo*) { return 0; }
 void ZRT_CDECL AccessorNotAvailable(const char*) {}
 
@@ -22,7 +22,7 @@ void FillPluginSlots() {
   table.Initialize = entries::Initialize;
   table.NodeCreated = entries::NodeCreated;
   table.ProjectOpened = entries::ProjectOpened;
-  table.ShowSettings = ShowSettingsNotAvailable;
+  table.ShowSettings = entries::ShowSettings;
   table.ConvertProject = entries::ConvertProject;
   table.BuildProject = entries::BuildProject;
   table.CompileFile = entries::CompileFile;
