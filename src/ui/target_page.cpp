@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "src/config/device_description.h"
+#include "src/config/device_settings.h"
 #include "src/core/host_node.h"
 #include "src/core/project_context.h"
 #include "src/ui/dialog_templates.h"
@@ -39,8 +40,8 @@ const char* TextOrEmpty(const char* text) { return text ? text : ""; }
 
 bool IsRom(int index) { return index < kRomAreaCount; }
 
-}  // namespace
-
+// The first overlapping pair (i < j, index order) of areas with non-zero sizes, in
+// unsigned 32-bit arithmetic; false when none overlap.
 bool FindOverlap(const MemoryArea* areas, int count, int* first, int* second) {
   for (int i = 0; i < count; ++i) {
     for (int j = i + 1; j < count; ++j) {
@@ -55,6 +56,8 @@ bool FindOverlap(const MemoryArea* areas, int count, int* first, int* second) {
   }
   return false;
 }
+
+}  // namespace
 
 CTargetPage::CTargetPage(HostNode* configuration, HostNode* compiler)
     : CZRTPropertyPage(IDD_TARGET), configuration_(configuration), compiler_(compiler) {
@@ -120,7 +123,8 @@ void CTargetPage::LoadSettings() {
   char text[400];  // "%f" of the largest double needs 316 characters
   std::snprintf(text, sizeof text, "%f", clock);
   m_strClock = text;
-  const DeviceRecord& device = Context().deviceRecord;
+  // The device chosen on the Device page, else the project's.
+  const DeviceRecord& device = SelectedDevice().Record() ? *SelectedDevice().Record() : Context().deviceRecord;
   m_strDevice = std::string(TextOrEmpty(device.vendor)) + " " + TextOrEmpty(device.name);
   m_nOperatingSystem = IntAttribute(configuration_, "OP");
   m_bMicroLib = IntAttribute(configuration_, "McLib");

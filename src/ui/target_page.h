@@ -37,10 +37,6 @@ extern const MemoryAreaControls kMemoryAreaControls[kMemoryAreaCount];
 // Most characters an address or size field takes.
 constexpr int kAddressTextLimit = 10;
 
-// The first overlapping pair (i < j, index order) of areas with non-zero sizes, in
-// unsigned 32-bit arithmetic; false when none overlap.
-bool FindOverlap(const MemoryArea* areas, int count, int* first, int* second);
-
 class CTargetPage : public CZRTPropertyPage {
  public:
   // configuration and compiler: the sheet's configuration and ZRT_CParam copies; a null
