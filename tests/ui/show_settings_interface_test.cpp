@@ -38,6 +38,9 @@ class ShowSettingsInterfaceTest : public ::testing::Test {
 };
 
 TEST_F(ShowSettingsInterfaceTest, WithoutAScriptTheSheetEndsAsCancel) {
+#ifdef _WIN32
+  GTEST_SKIP() << "without a script Windows shows the real sheet (scripts/ui-screenshots.sh drives it)";
+#endif
   int commits = host_.commitCount;
   EXPECT_EQ(host_.Table().ShowSettings(host_.project()), 0);
   EXPECT_EQ(host_.commitCount, commits);

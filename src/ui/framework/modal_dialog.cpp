@@ -13,7 +13,9 @@ DialogRunner& CurrentRunner() {
   return runner;
 }
 
-int RunCancelledAtOnce(ModalDialog& dialog) {
+}  // namespace
+
+int RunDialogCancelledAtOnce(ModalDialog& dialog) {
   HeadlessDialog window(dialog.Template());
   dialog.AttachWindow(&window, nullptr);
   dialog.OnInitDialog();
@@ -22,11 +24,9 @@ int RunCancelledAtOnce(ModalDialog& dialog) {
   return kIdCancel;
 }
 
-}  // namespace
-
 int ModalDialog::DoModal() {
   DialogRunner runner = CurrentRunner();
-  return runner ? runner(*this) : RunCancelledAtOnce(*this);
+  return runner ? runner(*this) : RunDialogOnPlatform(*this);
 }
 
 void SetDialogRunner(DialogRunner runner) { CurrentRunner() = std::move(runner); }

@@ -48,8 +48,12 @@ class ModalDialog {
 // Runs a dialog modally and answers kIdOk or kIdCancel.
 using DialogRunner = std::function<int(ModalDialog& dialog)>;
 // Replaces the runner for this process (tests drive dialogs so); an empty runner
-// restores the platform's: the real dialog on Windows, and headless a dialog that is
-// cancelled as soon as it is created (the automation script does not reach into it).
+// restores the platform's.
 void SetDialogRunner(DialogRunner runner);
+// The platform's runner: the real dialog on Windows, else RunDialogCancelledAtOnce.
+int RunDialogOnPlatform(ModalDialog& dialog);
+// A headless run: the dialog is created and cancelled at once (the automation script
+// does not reach into dialogs of a page).
+int RunDialogCancelledAtOnce(ModalDialog& dialog);
 
 }  // namespace zrt::ui

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Opens every kind of settings sheet for real: builds ui_sheet_screens for a Windows
+# configuration (default windows-x86_64; windows-i686 runs under the 32-bit Wine), runs
+# it under Wine on a private Xvfb display with LANG=zh_CN.UTF-8, and takes a PNG of each
+# sheet when the program asks for one (xwd + ImageMagick). Prints the program's lines,
+# its "N passed, N failed" line and where the PNGs are; fails when the program does.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+preset=${1:-windows-x86_64}
+build=$root/build/$preset
+shots=$root/build/screenshots/$preset
+convert=/usr/bin/convert
+[ -x "$convert" ] || convert=convert
+
+cmake --preset "$preset" >/dev/null &&
+  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens >/dev/null || {
+  echo "ui-screenshots: building ui_sheet_screens for $preset failed"
+  exit 1
+}
+rm -rf "$shots"
+mkdir -p "$shots"
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shots/.display" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null' EXIT
+for _ in $(seq 100); do [ -s "$shots/.display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$shots/.display")
+
+# Takes each screenshot the program asks for: NAME.request holds the window's x y w h.
+take_shots() {
+  local request name x y w h
+  for request in "$shots"/*.request; do
+    [ -e "$request" ] || continue
+    read -r x y w h <"$request" || continue
+    name=$(basename "$request" .request)
+    xwd -root -silent | "$convert" xwd:- -crop "${w}x${h}+${x}+${y}" +repage "png:$shots/$name.png"
+    rm -f "$request"
+  done
+}
+
+# A Chinese Windows shows its dialogs in SimSun (the shell dialog font maps to it); here
+# WenQuanYi Zen Hei stands in for it. A Wine desktop window of the screen's size draws
+# the window frames that no window manager draws on Xvfb.
+cmake/wine-run.sh reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Zen Hei Sharp' /f \
+  >/dev/null 2>&1
+windows_folder="Z:${shots//\//\\}"
+timeout 600 cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/ui_sheet_screens.exe" \
+  "$windows_folder" >"$shots/run.log" 2>&1 &
+driver=$!
+while kill -0 "$driver" 2>/dev/null; do
+  take_shots
+  sleep 0.2
+done
+wait "$driver"
+status=$?
+tr -d '\r' <"$shots/run.log" | grep -E '^(PASS|FAIL) |passed, [0-9]+ failed'
+echo "ui-screenshots: PNGs in $shots"
+ls "$shots"/*.png 2>/dev/null | sed 's/^/  /'
+exit "$status"

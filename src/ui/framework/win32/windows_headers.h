@@ -1,0 +1,11 @@
+// The Windows headers the Win32 backend uses, without the macros that rename our own
+// names (PropertySheet, MessageBox) to their ANSI or wide variants.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#undef PropertySheet
+#undef MessageBox
