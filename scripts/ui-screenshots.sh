@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Opens every kind of settings sheet for real: builds ui_sheet_screens for a Windows
-# configuration (default windows-x86_64; windows-i686 runs under the 32-bit Wine), runs
+# Opens every kind of settings sheet for real: builds ui_sheet_screens (or the program
+# named second, such as ui_page_screens) for a Windows configuration (default
+# windows-x86_64; windows-i686 runs under the 32-bit Wine), runs
 # it under Wine on a private Xvfb display with LANG=zh_CN.UTF-8, and takes a PNG of each
 # sheet when the program asks for one (xwd + ImageMagick). Prints the program's lines,
 # its "N passed, N failed" line and where the PNGs are; fails when the program does.
@@ -8,14 +9,15 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 preset=${1:-windows-x86_64}
+program=${2:-ui_sheet_screens}
 build=$root/build/$preset
-shots=$root/build/screenshots/$preset
+shots=$root/build/screenshots/$preset${2:+-$program}
 convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
 
 cmake --preset "$preset" >/dev/null &&
-  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens >/dev/null || {
-  echo "ui-screenshots: building ui_sheet_screens for $preset failed"
+  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target "$program" >/dev/null || {
+  echo "ui-screenshots: building $program for $preset failed"
   exit 1
 }
 rm -rf "$shots"
@@ -46,7 +48,7 @@ take_shots() {
 cmake/wine-run.sh reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Zen Hei Sharp' /f \
   >/dev/null 2>&1
 windows_folder="Z:${shots//\//\\}"
-timeout 600 cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/ui_sheet_screens.exe" \
+timeout 600 cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/$program.exe" \
   "$windows_folder" >"$shots/run.log" 2>&1 &
 driver=$!
 while kill -0 "$driver" 2>/dev/null; do
