@@ -8,23 +8,26 @@ namespace zrt {
 ui::DialogTemplate OutputPageTemplate() {
   using namespace output_page;
   using ui::ControlKind;
+  // Labels in the margin column, fields from kField to the 选择… button at the right edge.
+  constexpr short kLabel = 82, kField = kPageMargin + kLabel + 3, kButton = kPageRight - 50;
+  constexpr short kFieldWidth = kButton - 5 - kField, kWide = kPageRight - kPageMargin;
   return {IDD_OUTPUT,
           "",
           kPageWidth,
           kPageHeight,
           {
-              {ui::kNoId, ControlKind::kStatic, "目标文件输出文件夹:", ui::kPlain, 7, 9, 82, 8},
-              {kFolder, ControlKind::kEdit, "", ui::kReadOnly, 92, 7, 176, 12},
-              {kChooseFolder, ControlKind::kButton, "选择…", ui::kPlain, 273, 6, 50, 14},
-              {ui::kNoId, ControlKind::kStatic, "输出文件名:", ui::kPlain, 7, 27, 82, 8},
-              {kName, ControlKind::kEdit, "", ui::kPlain, 92, 25, 176, 12},
-              {kExecutable, ControlKind::kRadio, "创建可执行文件:", ui::kGroupStart, 7, 46, 316, 10},
-              {kLibrary, ControlKind::kRadio, "创建库文件:", ui::kPlain, 7, 60, 316, 10},
-              {kDebug, ControlKind::kCheck, "调试信息", ui::kPlain, 7, 78, 150, 10},
-              {kBrowse, ControlKind::kCheck, "产生浏览信息", ui::kPlain, 7, 92, 150, 10},
-              {kBatch, ControlKind::kCheck, "创建批处理文件", ui::kPlain, 7, 106, 150, 10},
-              {ui::kNoId, ControlKind::kStatic, "输出文件格式", ui::kPlain, 7, 126, 82, 8},
-              {kConversion, ControlKind::kCombo, "", ui::kPlain, 92, 124, 80, 12},
+              {ui::kNoId, ControlKind::kStatic, "目标文件输出文件夹:", ui::kPlain, kPageMargin, 9, kLabel, 8},
+              {kFolder, ControlKind::kEdit, "", ui::kReadOnly, kField, 7, kFieldWidth, 12},
+              {kChooseFolder, ControlKind::kButton, "选择…", ui::kPlain, kButton, 6, 50, 14},
+              {ui::kNoId, ControlKind::kStatic, "输出文件名:", ui::kPlain, kPageMargin, 27, kLabel, 8},
+              {kName, ControlKind::kEdit, "", ui::kPlain, kField, 25, kFieldWidth, 12},
+              {kExecutable, ControlKind::kRadio, "创建可执行文件:", ui::kGroupStart, kPageMargin, 46, kWide, 10},
+              {kLibrary, ControlKind::kRadio, "创建库文件:", ui::kPlain, kPageMargin, 60, kWide, 10},
+              {kDebug, ControlKind::kCheck, "调试信息", ui::kPlain, kPageMargin, 78, 150, 10},
+              {kBrowse, ControlKind::kCheck, "产生浏览信息", ui::kPlain, kPageMargin, 92, 150, 10},
+              {kBatch, ControlKind::kCheck, "创建批处理文件", ui::kPlain, kPageMargin, 106, 150, 10},
+              {ui::kNoId, ControlKind::kStatic, "输出文件格式", ui::kPlain, kPageMargin, 126, kLabel, 8},
+              {kConversion, ControlKind::kCombo, "", ui::kPlain, kField, 124, 80, 12},
           }};
 }
 

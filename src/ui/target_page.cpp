@@ -47,7 +47,7 @@ bool FindOverlap(const MemoryArea* areas, int count, int* first, int* second) {
     for (int j = i + 1; j < count; ++j) {
       uint32_t si = areas[i].start, zi = areas[i].size, sj = areas[j].start, zj = areas[j].size;
       if (zi == 0 || zj == 0) continue;
-      if ((sj >= si && static_cast<uint32_t>(si + zi) > sj) || (sj < si && static_cast<uint32_t>(sj + zj) > si)) {
+      if ((sj >= si && static_cast<uint32_t>(si + zi) > sj) || (sj<si&& static_cast<uint32_t>(sj + zj)> si)) {
         *first = i;
         *second = j;
         return true;

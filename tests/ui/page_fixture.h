@@ -34,11 +34,11 @@ class PageTest : public SettingsTest {
  protected:
   void SetUp() override {
     SettingsTest::SetUp();
-    platform::SetMessageBoxHandler([this](const std::string& text, const std::string&, platform::MessageButtons,
-                                          platform::MessageIcon) {
-      messages.push_back(text);
-      return platform::MessageAnswer::kOk;
-    });
+    platform::SetMessageBoxHandler(
+        [this](const std::string& text, const std::string&, platform::MessageButtons, platform::MessageIcon) {
+          messages.push_back(text);
+          return platform::MessageAnswer::kOk;
+        });
   }
   void TearDown() override {
     platform::SetMessageBoxHandler(nullptr);

@@ -1,10 +1,11 @@
 // The Target page: what it shows, the clock, the code generation on Cortex-M devices, the
 // defaults button, and the memory layout's checks with their messages in order.
+#include "src/ui/target_page.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "src/ui/target_page.h"
 #include "tests/ui/page_fixture.h"
 
 namespace zrt {
@@ -21,10 +22,14 @@ class TargetPageTest : public PageTest {
   // The stored target of every test; clears the messages.
   void Restore() {
     messages.clear();
-    for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
-             {"CLK", "12.000000"}, {"OP", "0"}, {"McLib", "0"}, {"XROM", "0,0,0,0#0,0,0,0#0,0,0,0"},
-             {"IROM", "1,0x00000000,0x00080000,1#0,0,0,0"}, {"XRAM", "0,0,0,0#0,0,0,0#0,0,0,0"},
-             {"IRAM", "1,0x40000000,0x00008000,0#0,0,0,0"}}) {
+    for (const auto& [key, value] :
+         std::vector<std::pair<const char*, const char*>>{{"CLK", "12.000000"},
+                                                          {"OP", "0"},
+                                                          {"McLib", "0"},
+                                                          {"XROM", "0,0,0,0#0,0,0,0#0,0,0,0"},
+                                                          {"IROM", "1,0x00000000,0x00080000,1#0,0,0,0"},
+                                                          {"XRAM", "0,0,0,0#0,0,0,0#0,0,0,0"},
+                                                          {"IRAM", "1,0x40000000,0x00008000,0#0,0,0,0"}}) {
       testhost::SetValue(target_, key, value);
     }
     testhost::SetValue(Section("ZRT_CParam"), "Code", "0,0,0,0,0,0");
@@ -51,25 +56,47 @@ struct LayoutCase {
 TEST_F(TargetPageTest, MemoryLayoutIsCheckedAreaByAreaThenForOverlap) {
   const std::string n = kNone;
   const LayoutCase cases[] = {
-      {"overlap names the lower area first", {1054}, {{1057, "0x00000000"}, {1015, "0x80000"}, {1027, "0x40000"}, {1028, "0x1000"}},
-       {"存储区XROM1覆盖了存储区IROM1"}, kStoredLayout},
-      {"touching areas do not overlap", {1054}, {{1057, "0x0"}, {1015, "0x1000"}, {1027, "0x1000"}, {1028, "4096"}},
+      {"overlap names the lower area first",
+       {1054},
+       {{1057, "0x00000000"}, {1015, "0x80000"}, {1027, "0x40000"}, {1028, "0x1000"}},
+       {"存储区XROM1覆盖了存储区IROM1"},
+       kStoredLayout},
+      {"touching areas do not overlap",
+       {1054},
+       {{1057, "0x0"}, {1015, "0x1000"}, {1027, "0x1000"}, {1028, "4096"}},
        {},
        "1,0x00000000,0x00001000,0#" + n + "#" + n + " 1,0x00001000,0x00001000,1#" + n + " " + n + "#" + n + "#" + n +
            " 1,0x40000000,0x00008000,0#" + n},
-      {"a disabled area still overlaps", {}, {{1033, "0x40000100"}, {1034, "0x100"}}, {"存储区XRAM1覆盖了存储区IRAM1"},
+      {"a disabled area still overlaps",
+       {},
+       {{1033, "0x40000100"}, {1034, "0x100"}},
+       {"存储区XRAM1覆盖了存储区IRAM1"},
        kStoredLayout},
-      {"areas above 2 GiB compare unsigned", {}, {{1033, "0x70000000"}, {1034, "0x20000000"}, {1036, "0x80000000"}, {1037, "0x100"}},
-       {"存储区XRAM1覆盖了存储区XRAM2"}, kStoredLayout},
+      {"areas above 2 GiB compare unsigned",
+       {},
+       {{1033, "0x70000000"}, {1034, "0x20000000"}, {1036, "0x80000000"}, {1037, "0x100"}},
+       {"存储区XRAM1覆盖了存储区XRAM2"},
+       kStoredLayout},
       {"a size 0x0 rejects without a message", {}, {{1030, "0x100000"}, {1031, "0x0"}}, {}, kStoredLayout},
       {"a size 0 rejects without a message", {1061}, {{1033, "0x60000000"}, {1034, "0"}}, {}, kStoredLayout},
-      {"a disabled area with both texts is kept disabled", {1064}, {{1036, "0x60000000"}, {1037, "0x1000"}}, {},
+      {"a disabled area with both texts is kept disabled",
+       {1064},
+       {{1036, "0x60000000"}, {1037, "0x1000"}},
+       {},
        n + "#" + n + "#" + n + " 1,0x00000000,0x00080000,1#" + n + " " + n + "#0,0x60000000,0x00001000,1#" + n +
            " 1,0x40000000,0x00008000,0#" + n},
       {"every area reports, in order, the overlap last",
        {},
-       {{1057, "0x1000"}, {1019, "0x10"}, {1027, ""}, {1028, ""}, {1033, "12ab"}, {1034, "0x10"}, {1036, "0x10"},
-        {1037, "zz"}, {1045, "0x40000000"}, {1046, "0x10"}},
+       {{1057, "0x1000"},
+        {1019, "0x10"},
+        {1027, ""},
+        {1028, ""},
+        {1033, "12ab"},
+        {1034, "0x10"},
+        {1036, "0x10"},
+        {1037, "zz"},
+        {1045, "0x40000000"},
+        {1046, "0x10"}},
        {"存储区XROM1缺少块长度", "存储区XROM2缺少块开始地址", "存储区IROM1为无效的启动区域",
         "存储区XRAM1开始地址输入错误\r\n输入如:0x10000000或8192", "存储区XRAM2地址长度输入错误\r\n输入如:0x10000或8192",
         "存储区IRAM1覆盖了存储区IRAM2"},

@@ -25,9 +25,7 @@ class DataExchange {
   void Selection(int id, int* field);
   // A radio group given by its buttons in order: the index of the checked one, -1 for none.
   void Radio(const int* ids, int count, int* field);
-  void Radio(std::initializer_list<int> ids, int* field) {
-    Radio(ids.begin(), static_cast<int>(ids.size()), field);
-  }
+  void Radio(std::initializer_list<int> ids, int* field) { Radio(ids.begin(), static_cast<int>(ids.size()), field); }
 
  private:
   DialogControls* controls_;
