@@ -47,7 +47,8 @@ bool FindOverlap(const MemoryArea* areas, int count, int* first, int* second) {
     for (int j = i + 1; j < count; ++j) {
       uint32_t si = areas[i].start, zi = areas[i].size, sj = areas[j].start, zj = areas[j].size;
       if (zi == 0 || zj == 0) continue;
-      if ((sj >= si && static_cast<uint32_t>(si + zi) > sj) || (sj<si&& static_cast<uint32_t>(sj + zj)> si)) {
+      uint32_t endI = si + zi, endJ = sj + zj;  // wrap as the 32-bit addresses do
+      if ((sj >= si && endI > sj) || (sj < si && endJ > si)) {
         *first = i;
         *second = j;
         return true;

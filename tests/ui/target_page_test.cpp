@@ -1,11 +1,10 @@
 // The Target page: what it shows, the clock, the code generation on Cortex-M devices, the
 // defaults button, and the memory layout's checks with their messages in order.
-#include "src/ui/target_page.h"
-
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "src/ui/target_page.h"
 #include "tests/ui/page_fixture.h"
 
 namespace zrt {

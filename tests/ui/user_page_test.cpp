@@ -1,13 +1,12 @@
 // The User page: empty commands, parentheses, one-slot values, the key order and the
 // program picker.
-#include "src/ui/user_page.h"
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "src/ui/user_page.h"
 #include "tests/ui/page_fixture.h"
 
 namespace zrt {
