@@ -15,22 +15,22 @@
 
 namespace zrt::testhost {
 
+// EnumWindows callback: stops at the first visible property sheet of this process and
+// stores it in *data. A named CALLBACK function, as 32-bit Windows calls it __stdcall.
+inline BOOL CALLBACK FindSheetWindow(HWND window, LPARAM data) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
 // The visible property sheet of this process; null when none.
 inline HWND FindSheet() {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-        if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
-        reinterpret_cast<Search*>(data)->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  EnumWindows(FindSheetWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // Polls condition every 50 ms for up to milliseconds; answers its last value.
