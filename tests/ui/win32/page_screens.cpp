@@ -44,9 +44,12 @@ void Click(HWND sheet, int id) { SendMessageA(GetDlgItem(PropSheet_GetCurrentPag
 std::string Drive(const std::string& folder) {
   HWND sheet = nullptr;
   if (!WaitFor([&] { return (sheet = FindSheet()) != nullptr; }, 15000)) return "no sheet appeared";
+  // The 默认值 button is the last thing the sheet creates when it opens.
+  if (!WaitFor([&] { return GetDlgItem(sheet, 2054) != nullptr; }, 5000)) return "no 默认值 button";
   for (const PageShot& page : kPages) {
     if (!SendMessageA(sheet, PSM_SETCURSEL, page.tab, 0)) return std::string(page.name) + " refused";
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     if (!Screenshot(folder, page.name, sheet)) return std::string("no screenshot of ") + page.name;
   }
   SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
