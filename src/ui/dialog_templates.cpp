@@ -31,7 +31,7 @@ std::vector<DialogTemplate> MakeTemplates() {
        260,
        150,
        {
-           {kPathHeader, ControlKind::kStatic, "包含头文件路径:", ui::kPlain, 7, 7, 246, 14},
+           {kPathHeader, ControlKind::kStatic, "包含头文件路径:", ui::kToolBar, 7, 7, 246, 14},
            {kPathList, ControlKind::kList, "", ui::kDragList | ui::kOwnerDraw, 7, 22, 246, 100},
            {1, ControlKind::kButton, "确定", ui::kPlain, 149, 128, 50, 14},
            {2, ControlKind::kButton, "取消", ui::kPlain, 203, 128, 50, 14},

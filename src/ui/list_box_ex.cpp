@@ -2,24 +2,18 @@
 
 namespace zrt {
 
-const char* const CListBoxEx::kToolButtonNames[4] = {"New", "Delete", "Move Up", "Move Down"};
-
 CListBoxEx::CListBoxEx(unsigned editStyle)
     : editStyle_(editStyle), edit_(this, kEditWindow), button_(this, kButtonWindow) {}
 
-void CListBoxEx::Attach(ui::DialogControls* controls, int listId, int width, int itemHeight) {
+void CListBoxEx::Attach(ui::DialogControls* controls, int listId) {
   controls_ = controls;
   list_ = listId;
-  width_ = width;
-  itemHeight_ = itemHeight;
 }
 
 std::string CListBoxEx::DisplayText(int item) const {
   if (controls_->ItemData(list_, item) == kPlaceholderData) return "--- Last Item";
   return controls_->ItemText(list_, item);
 }
-
-ui::Rect CListBoxEx::ItemRect(int item) const { return {0, item * itemHeight_, width_, (item + 1) * itemHeight_}; }
 
 bool CListBoxEx::BeginEdit(int item) {
   if (!m_bEditAllowed || editing_ != -1) return false;
@@ -29,12 +23,14 @@ bool CListBoxEx::BeginEdit(int item) {
   if (item >= count) item = controls_->InsertItem(list_, -1, "");
   controls_->SetSelection(list_, item);
   editing_ = focused_ = item;
-  ui::Rect r = ItemRect(item);
+  ui::Rect r = controls_->ItemRect(list_, item);
   bool browse = (editStyle_ & kBrowseStyle) != 0;
   ui::Rect editRect = {r.left + 5, r.top - 2, r.right - (browse ? 30 : 5), r.bottom + 2};
+  ui::Rect buttonRect = browse ? ui::Rect{editRect.right, editRect.top, r.right, editRect.bottom} : ui::Rect{};
   edit_.text = controls_->ItemText(list_, item);
   edit_.Show(editRect);
-  if (browse) button_.Show({editRect.right, editRect.top, r.right, editRect.bottom});
+  if (browse) button_.Show(buttonRect);
+  controls_->ShowInPlaceEditor(list_, editRect, buttonRect, edit_.text);
   return true;
 }
 
@@ -44,6 +40,7 @@ void CListBoxEx::Finish(bool cancelled) {
   editing_ = -1;  // hiding gives the focus back, which must not finish a second time
   if (edit_.visible()) edit_.Hide();
   if (button_.visible()) button_.Hide();
+  controls_->HideInPlaceEditor(list_);
   const std::string& text = edit_.text;
   if (text.empty()) {
     controls_->DeleteItem(list_, item);
@@ -97,14 +94,15 @@ void CListBoxEx::RunToolButton(ToolButton button) {
   }
 }
 
-ui::Rect CListBoxEx::ToolButtonRect(const ui::Rect& header, int index) {
-  constexpr int kWidth = 22, kHeight = 20;
-  int left = header.right - (4 - index) * kWidth;
-  int top = header.top + (header.Height() - kHeight) / 2;
-  return {left, top, left + kWidth, top + kHeight};
-}
-
 bool CListBoxEx::OnBeginDragRequest() { return editing_ == -1 && m_bDragAllowed; }
+
+void CListBoxEx::OnInPlaceEvent(uint32_t source, uint32_t code, uint32_t value, const std::string& text) {
+  edit_.text = text;
+  bool fromEdit = source == kEditWindow;
+  if (code == kCtrlKey) fromEdit ? edit_.OnKeyDown(value) : button_.OnKeyDown(value);
+  if (code == kCtrlButton) button_.OnClicked();
+  if (code == kCtrlFocusLost) fromEdit ? edit_.OnKillFocus(value) : button_.OnKillFocus(value);
+}
 
 intptr_t CListBoxEx::OnCtrlMsg(const InPlaceCtrlMsg& message) {
   int item = editing_;

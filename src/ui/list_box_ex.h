@@ -25,20 +25,17 @@ class CListBoxEx : public InPlaceOwner {
   static constexpr uint32_t kKeyDelete = 0x2E, kKeyF2 = 0x71;
   static constexpr uint32_t kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28;
 
-  // The tool bar's buttons, left to right; their names are also their tool tips.
+  // The tool bar's buttons, left to right (ui::kToolBarNames).
   enum ToolButton { kNew, kDelete, kMoveUp, kMoveDown };
-  static const char* const kToolButtonNames[4];
 
   explicit CListBoxEx(unsigned editStyle = 0);
   ~CListBoxEx() override = default;
 
-  // Works on list listId of controls; items are width pixels wide and itemHeight high.
-  void Attach(ui::DialogControls* controls, int listId, int width, int itemHeight);
+  // Works on list listId of controls.
+  void Attach(ui::DialogControls* controls, int listId);
 
   // The text an item is drawn with ("--- Last Item" for the placeholder).
   std::string DisplayText(int item) const;
-  // The rectangle of an item in the list's client pixels.
-  ui::Rect ItemRect(int item) const;
 
   // Starts editing item (-1: the focused one; past the end: a new empty item at the
   // end); false when editing is not allowed or already running.
@@ -64,13 +61,13 @@ class CListBoxEx : public InPlaceOwner {
   bool MoveSelected(int delta);
   // Runs a tool-bar button.
   void RunToolButton(ToolButton button);
-  // The rectangle of tool-bar button index in a header of the given rectangle: 22 x 20
-  // at the right end, vertically centred.
-  static ui::Rect ToolButtonRect(const ui::Rect& header, int index);
 
   // Drag list: a drag may begin while no edit runs and dragging is allowed.
   bool OnBeginDragRequest();
 
+  // An event of the real editor windows (DialogLogic::OnInPlaceEvent), handed to the
+  // editor that had it.
+  void OnInPlaceEvent(uint32_t source, uint32_t code, uint32_t value, const std::string& text);
   // Editor reports.
   intptr_t OnCtrlMsg(const InPlaceCtrlMsg& message) override;
 
@@ -94,8 +91,6 @@ class CListBoxEx : public InPlaceOwner {
   CInPlaceButton button_;
   int editing_ = -1;
   int focused_ = -1;
-  int width_ = 0;
-  int itemHeight_ = 0;
 };
 
 }  // namespace zrt

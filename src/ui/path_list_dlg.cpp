@@ -4,19 +4,12 @@
 #include "src/ui/dialog_templates.h"
 
 namespace zrt {
-namespace {
-
-// List geometry in pixels: the template's list width and a line of the sheet's font.
-constexpr int kItemHeight = 16;
-
-}  // namespace
 
 CPathListDlg::CPathListDlg(const std::string& text)
     : ui::ModalDialog(DialogTemplateById(IDD_PATH_LIST)), text_(text), list_(this) {}
 
 bool CPathListDlg::OnInitDialog() {
-  const ui::ControlTemplate* control = Template().Find(IDC_PATH_LIST);
-  list_.Attach(Controls(), IDC_PATH_LIST, control->cx * 3 / 2, kItemHeight);
+  list_.Attach(Controls(), IDC_PATH_LIST);
   Controls()->ClearItems(IDC_PATH_LIST);
   if (text_.empty()) return true;
   size_t start = 0;
@@ -30,9 +23,33 @@ bool CPathListDlg::OnInitDialog() {
 }
 
 void CPathListDlg::OnControl(int id, ui::ControlEvent event) {
-  if (id == IDC_PATH_LIST && (event == ui::ControlEvent::kSelectionChanged || event == ui::ControlEvent::kFocusLost)) {
-    RebuildText();
+  if (id != IDC_PATH_LIST) return;
+  int selected = Controls()->Selection(IDC_PATH_LIST);
+  if (event == ui::ControlEvent::kSelectionChanged) list_.OnClick(selected);
+  if (event == ui::ControlEvent::kDoubleClicked) list_.OnDoubleClick(selected);
+  if (event == ui::ControlEvent::kSelectionChanged || event == ui::ControlEvent::kFocusLost) RebuildText();
+}
+
+bool CPathListDlg::OnKeyDown(int id, uint32_t key, bool withAlt) {
+  if (id != IDC_PATH_LIST) return false;
+  if (withAlt) {
+    list_.OnSysKeyDown(key);
+    return key >= CListBoxEx::kKeyLeft && key <= CListBoxEx::kKeyDown;
   }
+  list_.OnKeyDown(key);
+  return key == CListBoxEx::kKeyF2 || key == CListBoxEx::kKeyDelete;
+}
+
+std::string CPathListDlg::DisplayText(int id, int index) const {
+  return id == IDC_PATH_LIST ? list_.DisplayText(index) : ui::ModalDialog::DisplayText(id, index);
+}
+
+void CPathListDlg::OnToolButton(int, int index) {
+  if (index >= 0 && index < 4) list_.RunToolButton(static_cast<CListBoxEx::ToolButton>(index));
+}
+
+void CPathListDlg::OnInPlaceEvent(int id, uint32_t source, uint32_t code, uint32_t value, const std::string& text) {
+  if (id == IDC_PATH_LIST) list_.OnInPlaceEvent(source, code, value, text);
 }
 
 void CPathListDlg::RebuildText() {

@@ -24,8 +24,16 @@ class CPathListDlg : public ui::ModalDialog {
 
   // Splits the text at ";" into the items (an empty text gives none).
   bool OnInitDialog() override;
-  // A selection change or the list losing the focus rebuilds the text.
+  // A selection change or the list losing the focus rebuilds the text; a double-click edits.
   void OnControl(int id, ui::ControlEvent event) override;
+  // F2, Delete, and with Alt the arrow keys, go to the list.
+  bool OnKeyDown(int id, uint32_t key, bool withAlt) override;
+  // The placeholder item's text.
+  std::string DisplayText(int id, int index) const override;
+  // The tool bar above the list runs its buttons on the list.
+  void OnToolButton(int id, int index) override;
+  // The in-place editor's events go to the list.
+  void OnInPlaceEvent(int id, uint32_t source, uint32_t code, uint32_t value, const std::string& text) override;
 
  private:
   // The list whose browse button picks a folder, made relative to the project.

@@ -4,12 +4,9 @@
 #include "src/core/project_context.h"
 
 namespace zrt {
-namespace {
 
-// The six sections of a target, in the order they are copied and committed.
-const char* const kTargetSections[] = {"ZRT_Output", "ZRT_User", "ZRT_CParam", "ZRT_AsmParam", "ZRT_Linker", "ZRT_Debug"};
-
-}  // namespace
+const char* const kTargetSections[6] = {"ZRT_Output",   "ZRT_User",   "ZRT_CParam",
+                                        "ZRT_AsmParam", "ZRT_Linker", "ZRT_Debug"};
 
 CZRTSettingsDlg::CZRTSettingsDlg(HostNode* configuration, HostNode* configurationCopy, HostNode* third, int kind,
                                  const std::string& caption)

@@ -20,6 +20,8 @@ constexpr int kTargetSheet = 255;
 constexpr int kGroupSheet = 254;
 // The sheet's 默认值 button.
 constexpr int IDC_DEFAULTS = 2054;
+// The six sections of a target, in the order the target sheet copies and commits them.
+extern const char* const kTargetSections[6];
 
 class CZRTSettingsDlg : public ui::PropertySheet {
  public:

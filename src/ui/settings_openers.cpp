@@ -21,9 +21,6 @@ struct NodeDeleter {
 };
 using NodeCopy = std::unique_ptr<HostNode, NodeDeleter>;
 
-// The six sections a target sheet commits after OK, in this order.
-const char* const kTargetSections[] = {"ZRT_Output", "ZRT_User", "ZRT_CParam", "ZRT_AsmParam", "ZRT_Linker", "ZRT_Debug"};
-
 std::string NameOf(const HostNode* node) {
   const char* name = GetAttribute(node, "Name");
   return name ? name : "";

@@ -11,7 +11,8 @@ namespace zrt {
 // Opens the sheet for node ("OrbweaveProject": the active target; "Filter": a group;
 // else a file); 0 for a null node, no active configuration or element type "Unknown".
 unsigned ShowSettings(HostNode* node);
-// The target sheet of the active configuration: 2 options changed, 1 only the linker, 3 else; 0 when nothing was written.
+// The target sheet of the active configuration: 2 options changed, 1 only the linker,
+// 3 other changes; 0 when nothing was written.
 unsigned OpenTargetSettings();
 // The group sheet: 1 options changed, 3 other changes, 0 nothing written.
 unsigned OpenGroupSettings(HostNode* group);

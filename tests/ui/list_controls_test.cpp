@@ -10,6 +10,7 @@
 #include "src/ui/framework/headless_dialog.h"
 #include "src/ui/path_list_dlg.h"
 #include "src/ui/special_controls.h"
+#include "src/ui/framework/tool_bar.h"
 
 namespace zrt {
 namespace {
@@ -99,6 +100,29 @@ TEST_F(PathListTest, EnterStoresEscapeKeepsEmptyDeletes) {
   }
 }
 
+TEST_F(PathListTest, WindowEventsReachTheList) {
+  std::string text = RunDialog("a;b;--", [](CPathListDlg& dialog, ui::HeadlessDialog& window) {
+    window.SetItemData(IDC_PATH_LIST, 2, CListBoxEx::kPlaceholderData);
+    EXPECT_EQ(dialog.DisplayText(IDC_PATH_LIST, 2), "--- Last Item");
+    window.SetSelection(IDC_PATH_LIST, 1);
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kSelectionChanged);
+    EXPECT_TRUE(dialog.OnKeyDown(IDC_PATH_LIST, CListBoxEx::kKeyF2, false));
+    EXPECT_EQ(dialog.List().EditingItem(), 1);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlKey, kKeyEnter, "B");
+    EXPECT_EQ(dialog.List().EditingItem(), -1);
+    window.SetSelection(IDC_PATH_LIST, 0);
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kDoubleClicked);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlFocusLost, 0, "A");
+    EXPECT_TRUE(dialog.OnKeyDown(IDC_PATH_LIST, CListBoxEx::kKeyDown, true));
+    dialog.OnToolButton(1110, CListBoxEx::kNew);  // a new item at the end, left empty: gone again
+    EXPECT_EQ(dialog.List().EditingItem(), 3);
+    dialog.OnInPlaceEvent(IDC_PATH_LIST, CListBoxEx::kEditWindow, kCtrlKey, kKeyEnter, "");
+    EXPECT_FALSE(dialog.OnKeyDown(IDC_PATH_LIST, 'X', false));
+    dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kFocusLost);
+  });
+  EXPECT_EQ(text, "B;A;--");
+}
+
 TEST_F(PathListTest, BrowsePicksAFolderRelativeToTheProject) {
   Context().projectPath = "C:\\work\\demo.orbproj";
   services_.folder = "C:\\work\\inc";
@@ -160,22 +184,28 @@ TEST(ListBoxExTest, EditorsCoverTheItemAndThePlaceholderHasItsText) {
   window.SetItemData(IDC_PATH_LIST, 1, CListBoxEx::kPlaceholderData);
   for (unsigned style : {0u, unsigned{CListBoxEx::kBrowseStyle}}) {
     CListBoxEx list(style);
-    list.Attach(&window, IDC_PATH_LIST, 300, 16);
+    list.Attach(&window, IDC_PATH_LIST);
     EXPECT_EQ(list.DisplayText(1), "--- Last Item");
     list.OnClick(0);
     list.OnKeyDown(CListBoxEx::kKeyF2);
     ASSERT_EQ(list.EditingItem(), 0);
     EXPECT_FALSE(list.OnBeginDragRequest());
     EXPECT_FALSE(list.BeginEdit(1));  // one edit at a time
+    ui::Rect item = window.ItemRect(IDC_PATH_LIST, 0);
     ui::Rect edit = list.Edit().rect();
-    EXPECT_EQ(edit.left, 5);
-    EXPECT_EQ(edit.top, -2);
-    EXPECT_EQ(edit.bottom, 18);
-    EXPECT_EQ(edit.right, style ? 270 : 295);
+    EXPECT_EQ(edit.left, item.left + 5);
+    EXPECT_EQ(edit.top, item.top - 2);
+    EXPECT_EQ(edit.bottom, item.bottom + 2);
+    EXPECT_EQ(edit.right, item.right - (style ? 30 : 5));
     EXPECT_EQ(list.Button().visible(), style != 0);
+    const ui::HeadlessEditor& shown = window.Find(IDC_PATH_LIST)->editor;
+    EXPECT_TRUE(shown.visible);
+    EXPECT_EQ(shown.text, "x");
+    EXPECT_EQ(shown.button.right, style ? item.right : 0);
     EXPECT_EQ(list.Edit().leftMargin, 2);
     EXPECT_TRUE(list.Edit().allSelected);
     list.Edit().OnKeyDown(kKeyEscape);
+    EXPECT_FALSE(window.Find(IDC_PATH_LIST)->editor.visible);
     EXPECT_TRUE(list.OnBeginDragRequest());
     list.m_bEditAllowed = false;
     EXPECT_FALSE(list.BeginEdit(0));
@@ -183,14 +213,36 @@ TEST(ListBoxExTest, EditorsCoverTheItemAndThePlaceholderHasItsText) {
   EXPECT_EQ(window.ItemText(IDC_PATH_LIST, 0), "x");
 }
 
-TEST(ListBoxExTest, ToolBarButtonsSitAtTheRightEnd) {
+TEST(ToolBarTest, ButtonsSitAtTheRightEnd) {
   ui::Rect header = {0, 0, 200, 30};
-  ui::Rect last = CListBoxEx::ToolButtonRect(header, 3);
-  ui::Rect first = CListBoxEx::ToolButtonRect(header, 0);
+  ui::Rect last = ui::ToolBarButtonRect(header, 3);
+  ui::Rect first = ui::ToolBarButtonRect(header, 0);
   EXPECT_EQ(last.right, 200);
   EXPECT_EQ(first.left, 200 - 4 * 22);
   EXPECT_EQ(first.top, 5);
   EXPECT_EQ(first.Height(), 20);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 199, 10), 3);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 112, 10), 0);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 111, 10), -1);
+  EXPECT_EQ(ui::ToolBarButtonAt(header, 150, 2), -1);
+}
+
+TEST(ToolBarTest, BitmapIsA998ByteSixteenColourBitmapOfFourImages) {
+  std::vector<uint8_t> bitmap = ui::ToolBarBitmap();
+  ASSERT_EQ(bitmap.size(), 998u);
+  auto word = [&](size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | bitmap[at + i];
+    return value;
+  };
+  EXPECT_EQ(bitmap[0], 'B');
+  EXPECT_EQ(bitmap[1], 'M');
+  EXPECT_EQ(word(2, 4), 998u);    // file size
+  EXPECT_EQ(word(18, 4), 88u);    // width: four images of 22
+  EXPECT_EQ(word(22, 4), 20u);    // height
+  EXPECT_EQ(word(28, 2), 4u);     // bits a pixel
+  EXPECT_EQ(word(10, 4), 118u);   // pixels after the 16-colour palette
+  EXPECT_EQ(bitmap[118] >> 4, 7); // bottom-left pixel: the silver background
 }
 
 TEST(SpecialControlsTest, ComboFillsInReverseAndRowsPaintTheCurrentOne) {

@@ -31,7 +31,8 @@ struct LayoutCase {
 TEST_F(SettingsTest, EachKindShowsItsPagesTitlesAndFirstPage) {
   const LayoutCase cases[] = {
       {"OrbweaveProject", 0,
-       {"设备=1012", "目标=108", "输出=107", "列表=109", "用户=110", "C/C++=111", "ASM=115", "连接=113", "调试=114"},
+       {"设备=1012", "目标=108", "输出=107", "列表=109", "用户=110", "C/C++=111", "ASM=115", "连接=113",
+        "调试=114"},
        1, "目标工程配置\"Debug\""},
       {"Filter", 0, {"属性=116", "C/C++=111", "ASM=115"}, 1, "配置文件组 Src \"Debug\""},
       {"File", 1, {"属性=116", "C/C++=111"}, 0, "配置文件\"main.c\""},

@@ -35,7 +35,10 @@ const DialogTemplate kTestTemplate = {
         {112, ControlKind::kGroup, "Frame", kPlain, 0, 0, 10, 10},
         {113, ControlKind::kCustom, "", kPlain, 0, 0, 10, 10},
         {114, ControlKind::kEdit, "", kPlain, 0, 0, 10, 10},
+        {115, ControlKind::kStatic, "frame", kPlain, 0, 0, 10, 10},
     }};
+const DialogTemplate kShownSubPage = {901, "", 10, 10, {{120, ControlKind::kCheck, "sub A", kPlain, 0, 0, 5, 5}}};
+const DialogTemplate kHiddenSubPage = {902, "", 10, 10, {{121, ControlKind::kCheck, "sub B", kPlain, 0, 0, 5, 5}}};
 
 // A page that fills its controls and records every event; button 103 opens each dialog.
 class TestPage : public PropertyPage {
@@ -51,6 +54,10 @@ class TestPage : public PropertyPage {
     c.SetCellText(111, 0, 1, "0x100");
     for (const char* item : {"LPC2148", "STM32F103"}) c.InsertItem(113, -1, item);
     c.Enable(114, false);
+    c.EmbedDialog(kShownSubPage, 115);
+    c.EmbedDialog(kHiddenSubPage, 115);
+    c.ShowEmbedded(901, true);
+    c.SetCheck(121, 1);  // the page reaches a hidden sub-page's controls
     return true;
   }
   bool OnSetActive() override {
@@ -134,6 +141,8 @@ TEST_F(UiScriptTest, CommandsTurnIntoPageEvents) {
       {"tab 5\n", {"reset"}, "ZRT_UI_SCRIPT:1: no tab 5\n", kIdCancel},
       {"ok now\n", {"reset"}, "ZRT_UI_SCRIPT:1: ok takes no arguments\n", kIdCancel},
       {"cell 111 1 0 x\n", {"reset"}, "ZRT_UI_SCRIPT:1: report 111 has no cell 1 0\n", kIdCancel},
+      {"click 120\nclick 121\n", {"120:0", "reset"}, "ZRT_UI_SCRIPT:2: no control 121 on the active page\n",
+       kIdCancel},
   };
   for (const ScriptCase& c : cases) {
     SCOPED_TRACE(c.script);
@@ -187,6 +196,8 @@ TEST_F(UiScriptTest, DumpListsTheActivePageInTemplateOrder) {
       u8"  item 0 \"LPC2148\"\n"
       u8"  item 1 \"STM32F103\"\n"
       u8"114 edit disabled 0 \"\"\n"
+      u8"115 static enabled 0 \"frame\"\n"
+      u8"120 check enabled 0 \"sub A\"\n"
       u8"end\n";
   std::string head = u8"sheet 7 \"测试\" 0\ntab 0 \"\"\ntab 1 \"\"\n";
   auto withText = [&](const std::string& text) {

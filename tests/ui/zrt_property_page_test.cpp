@@ -128,7 +128,8 @@ TEST(CheckDefineTextTest, DeletesTheFirstBadCharacterAndSaysHow) {
   EXPECT_EQ(page.CheckDefineText(&bad), 0);
   EXPECT_EQ(bad, "AB;C");
   platform::SetMessageBoxHandler(nullptr);
-  EXPECT_EQ(shown, std::vector<std::string>{"输出错误!!!\r\n应该使用如下格式输入：USE_CLK _PLLCON E234"});
+  const char* const kFormat = "输出错误!!!\r\n应该使用如下格式输入：USE_CLK _PLLCON E234";
+  EXPECT_EQ(shown, std::vector<std::string>{kFormat});
 }
 
 TEST(PageUtilitiesTest, MissingControlsDoNothing) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "src/ui/framework/dialog_template.h"
 
 namespace zrt::ui {
 
@@ -18,6 +19,13 @@ enum class ControlEvent {
   kSelectionChanged,  // a combo's or list's selection changed
   kDoubleClicked,     // list or report item double-clicked
   kFocusLost,         // the control lost the keyboard focus
+};
+
+// A rectangle in client pixels.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
 };
 
 // The controls of one dialog window.
@@ -71,6 +79,22 @@ class DialogControls {
   virtual void SetFocus(int id) = 0;
   // Places an edit's caret at a character position and scrolls it into view.
   virtual void SetCaret(int id, int position) = 0;
+
+  // The rectangle of item index of a list, in the list's client pixels.
+  virtual Rect ItemRect(int id, int index) const = 0;
+  // Shows the in-place editor of list id: an edit over editRect holding text (all of it
+  // selected, with the focus) and, unless buttonRect is empty, a "..." button over it.
+  // Its reports reach the logic's OnInPlaceReport.
+  virtual void ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) = 0;
+  // Hides the in-place editor of list id and gives the focus back to the list.
+  virtual void HideInPlaceEditor(int id) = 0;
+
+  // Creates dialogTemplate as a hidden child dialog over control frameId. Its controls
+  // count as this dialog's own (their events reach the same page); the automation
+  // script and dump see them only while it is shown.
+  virtual void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) = 0;
+  // Shows or hides the embedded dialog built from template templateId.
+  virtual void ShowEmbedded(int templateId, bool visible) = 0;
 };
 
 // What an open-file dialog is asked for.

@@ -24,6 +24,7 @@ enum ControlStyle : unsigned {
   kDragList = 1u << 5,    // list: items can be dragged into another order
   kOwnerDraw = 1u << 6,   // list or report: items drawn by the page
   kRightAlign = 1u << 7,  // static: text aligned right
+  kToolBar = 1u << 8,     // static: a header with the list tool bar's four buttons at its right end
 };
 
 // One control of a dialog template; positions in dialog units.

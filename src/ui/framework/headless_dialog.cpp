@@ -12,19 +12,76 @@ HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate) : template_
   }
 }
 
-HeadlessControl* HeadlessDialog::Find(int id) {
+HeadlessDialog* HeadlessDialog::DialogOf(int id) {
   for (HeadlessControl& control : controls_) {
-    if (id != kNoId && control.source->id == id) return &control;
+    if (id != kNoId && control.source->id == id) return this;
+  }
+  for (Embedded& embedded : embedded_) {
+    HeadlessDialog* holder = embedded.visible ? embedded.dialog->DialogOf(id) : nullptr;
+    if (holder != nullptr) return holder;
+  }
+  return nullptr;
+}
+
+HeadlessControl* HeadlessDialog::Find(int id) {
+  HeadlessDialog* holder = DialogOf(id);
+  if (holder == nullptr) return nullptr;
+  for (HeadlessControl& control : holder->controls_) {
+    if (control.source->id == id) return &control;
   }
   return nullptr;
 }
 
 const HeadlessControl* HeadlessDialog::Find(int id) const { return const_cast<HeadlessDialog*>(this)->Find(id); }
 
+std::vector<const HeadlessControl*> HeadlessDialog::Visible() const {
+  std::vector<const HeadlessControl*> visible;
+  for (const HeadlessControl& control : controls_) visible.push_back(&control);
+  for (const Embedded& embedded : embedded_) {
+    if (!embedded.visible) continue;
+    for (const HeadlessControl* control : embedded.dialog->Visible()) visible.push_back(control);
+  }
+  return visible;
+}
+
 HeadlessControl* HeadlessDialog::Lookup(int id) const {
-  HeadlessControl* control = const_cast<HeadlessDialog*>(this)->Find(id);
-  if (control == nullptr) missing_.insert(id);
-  return control;
+  // The page reaches every embedded dialog's controls, shown or not.
+  for (HeadlessControl& control : controls_) {
+    if (id != kNoId && control.source->id == id) return &control;
+  }
+  for (const Embedded& embedded : embedded_) {
+    if (embedded.dialog->Template().Find(id) != nullptr) return embedded.dialog->Lookup(id);
+  }
+  missing_.insert(id);
+  return nullptr;
+}
+
+Rect HeadlessDialog::ItemRect(int id, int index) const {
+  // Dialog units taken as one and a half pixels wide; items one line of the font high.
+  constexpr int kItemHeight = 16;
+  const HeadlessControl* control = Lookup(id);
+  int width = control ? control->source->cx * 3 / 2 : 0;
+  return {0, index * kItemHeight, width, (index + 1) * kItemHeight};
+}
+
+void HeadlessDialog::ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) {
+  if (HeadlessControl* control = Lookup(id)) control->editor = {true, editRect, buttonRect, text};
+}
+
+void HeadlessDialog::HideInPlaceEditor(int id) {
+  if (HeadlessControl* control = Lookup(id)) control->editor.visible = false;
+  focus_ = id;
+}
+
+void HeadlessDialog::EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) {
+  if (Lookup(frameId) == nullptr) return;
+  embedded_.push_back({std::make_unique<HeadlessDialog>(dialogTemplate), false});
+}
+
+void HeadlessDialog::ShowEmbedded(int templateId, bool visible) {
+  for (Embedded& embedded : embedded_) {
+    if (embedded.dialog->Template().id == templateId) embedded.visible = visible;
+  }
 }
 
 HeadlessControl::Item* HeadlessDialog::ItemAt(int id, int index) const {

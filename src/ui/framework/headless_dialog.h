@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,13 @@
 #include "src/ui/framework/dialog_template.h"
 
 namespace zrt::ui {
+
+// The in-place editor of a list as shown last.
+struct HeadlessEditor {
+  bool visible = false;
+  Rect edit, button;
+  std::string text;
+};
 
 // One control's state.
 struct HeadlessControl {
@@ -26,6 +34,7 @@ struct HeadlessControl {
   int caret = 0;
   std::vector<Item> items;
   std::vector<std::string> columns;
+  HeadlessEditor editor;
 };
 
 class HeadlessDialog : public DialogControls {
@@ -33,10 +42,16 @@ class HeadlessDialog : public DialogControls {
   explicit HeadlessDialog(const DialogTemplate& dialogTemplate);
 
   const DialogTemplate& Template() const { return template_; }
-  // The control with id; null when the template has none.
+  // The control with id that a user can reach: the template's own or a shown embedded
+  // dialog's; null when none.
   HeadlessControl* Find(int id);
   const HeadlessControl* Find(int id) const;
-  // Every control, in template order.
+  // The dialog holding a control a user can reach with id (this one or a shown embedded one).
+  HeadlessDialog* DialogOf(int id);
+  // The controls a user can reach, in template order: this dialog's, then each shown
+  // embedded dialog's.
+  std::vector<const HeadlessControl*> Visible() const;
+  // This dialog's own controls, in template order.
   const std::vector<HeadlessControl>& All() const { return controls_; }
   // Ids the code addressed that the template lacks.
   const std::set<int>& MissingIds() const { return missing_; }
@@ -64,8 +79,18 @@ class HeadlessDialog : public DialogControls {
   void SetCellText(int id, int row, int column, const std::string& text) override;
   void SetFocus(int id) override;
   void SetCaret(int id, int position) override;
+  Rect ItemRect(int id, int index) const override;
+  void ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) override;
+  void HideInPlaceEditor(int id) override;
+  void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) override;
+  void ShowEmbedded(int templateId, bool visible) override;
 
  private:
+  struct Embedded {
+    std::unique_ptr<HeadlessDialog> dialog;
+    bool visible = false;
+  };
+
   // The control with id, noting a missing one.
   HeadlessControl* Lookup(int id) const;
   // The item at index of the control with id; null when either is missing.
@@ -73,6 +98,7 @@ class HeadlessDialog : public DialogControls {
 
   const DialogTemplate& template_;
   mutable std::vector<HeadlessControl> controls_;
+  std::vector<Embedded> embedded_;
   mutable std::set<int> missing_;
   int focus_ = kNoId;
 };

@@ -69,8 +69,8 @@ std::string HeadlessSheet::Dump() const {
   for (size_t i = 0; i < tabs_.size(); ++i) out += "tab " + std::to_string(i) + " " + Json(tabs_[i]) + "\n";
   if (const HeadlessDialog* dialog = ActiveDialog()) {
     out += "page " + std::to_string(dialog->Template().id) + "\n";
-    for (const HeadlessControl& control : dialog->All()) {
-      if (control.source->id != kNoId) DumpControl(control, &out);
+    for (const HeadlessControl* control : dialog->Visible()) {
+      if (control->source->id != kNoId) DumpControl(*control, &out);
     }
   }
   return out + "end\n";

@@ -160,7 +160,7 @@ bool HeadlessSheet::Click(int id, std::string* why) {
   if (control->source->kind == ControlKind::kCheck) {
     control->check = (control->source->style & kThreeState) ? (control->check + 1) % 3 : !control->check;
   } else if (control->source->kind == ControlKind::kRadio) {
-    ClearRadioGroup(*dialogs_[active_], *control);
+    ClearRadioGroup(*dialogs_[active_]->DialogOf(id), *control);
     control->check = 1;
   }
   sheet_.Page(active_)->OnControl(id, ControlEvent::kClicked);

@@ -4,45 +4,21 @@
 
 #include <functional>
 
-#include "src/ui/framework/dialog_controls.h"
-#include "src/ui/framework/dialog_template.h"
+#include "src/ui/framework/dialog_logic.h"
 
 namespace zrt::ui {
 
-class ModalDialog {
+class ModalDialog : public DialogLogic {
  public:
-  explicit ModalDialog(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
-  virtual ~ModalDialog() = default;
-  ModalDialog(const ModalDialog&) = delete;
-  ModalDialog& operator=(const ModalDialog&) = delete;
-
-  const DialogTemplate& Template() const { return template_; }
-  // The controls and dialogs while the window exists; null otherwise.
-  DialogControls* Controls() const { return controls_; }
-  DialogServices* Services() const { return services_; }
+  explicit ModalDialog(const DialogTemplate& dialogTemplate) : DialogLogic(dialogTemplate) {}
 
   // Runs the dialog modally with the current runner; answers kIdOk (1) or kIdCancel (2).
   int DoModal();
 
-  // The window was created.
-  virtual bool OnInitDialog() { return true; }
-  // A control reported an event.
-  virtual void OnControl(int /*id*/, ControlEvent /*event*/) {}
   // OK was pressed; the dialog ends.
   virtual void OnOK() {}
   // Cancel was pressed; the dialog ends.
   virtual void OnCancel() {}
-
-  // Backends connect the dialog to its window (nulls disconnect).
-  void AttachWindow(DialogControls* controls, DialogServices* services) {
-    controls_ = controls;
-    services_ = services;
-  }
-
- private:
-  const DialogTemplate& template_;
-  DialogControls* controls_ = nullptr;
-  DialogServices* services_ = nullptr;
 };
 
 // Runs a dialog modally and answers kIdOk or kIdCancel.

@@ -17,7 +17,7 @@ void PropertyPage::SetModified(bool changed) {
 }
 
 void PropertyPage::OnCellEdited(int id, int row, int column, const std::string& text) {
-  if (controls_ != nullptr) controls_->SetCellText(id, row, column, text);
+  if (Controls() != nullptr) Controls()->SetCellText(id, row, column, text);
 }
 
 void PropertySheet::AddPage(PropertyPage* page) {

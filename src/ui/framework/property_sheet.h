@@ -16,13 +16,6 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 constexpr int kIdApply = 0x3021;
 
-// A rectangle in the sheet's client pixels.
-struct Rect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
-
 // The backend's sheet window, as sheet logic drives it.
 class SheetWindow {
  public:

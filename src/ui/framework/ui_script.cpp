@@ -23,7 +23,13 @@ struct Arguments {
   std::string rest;
 };
 
-using Command = bool (*)(HeadlessSheet& sheet, const Arguments& args, std::string* why);
+// What a command acts on: the sheet, and where dumps go.
+struct Target {
+  HeadlessSheet& sheet;
+  const DumpWriter& writeDump;
+};
+
+using Command = bool (*)(Target& target, const Arguments& args, std::string* why);
 
 struct CommandRow {
   const char* name;
@@ -39,10 +45,8 @@ std::optional<std::string> PathOrCancel(const std::string& text) {
   return Ansi(text);
 }
 
-bool AppendDump(HeadlessSheet& sheet, const std::string& path, std::string* why) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  out << sheet.Dump();
-  if (out) return true;
+bool Dump(Target& t, const std::string& path, std::string* why) {
+  if (t.writeDump(path, t.sheet.Dump())) return true;
   *why = "cannot write " + path;
   return false;
 }
@@ -68,43 +72,45 @@ bool Answer(HeadlessSheet& sheet, const std::string& word, std::string* why) {
 }
 
 const CommandRow kCommands[] = {
-    {"tab", 1, false, [](HeadlessSheet& s, const Arguments& a, std::string* why) { return s.SelectTab(a.numbers[0], why); }},
+    {"tab", 1, false,
+     [](Target& t, const Arguments& a, std::string* why) { return t.sheet.SelectTab(a.numbers[0], why); }},
     {"text", 1, true,
-     [](HeadlessSheet& s, const Arguments& a, std::string* why) { return s.TypeText(a.numbers[0], Ansi(a.rest), why); }},
-    {"click", 1, false, [](HeadlessSheet& s, const Arguments& a, std::string* why) { return s.Click(a.numbers[0], why); }},
+     [](Target& t, const Arguments& a, std::string* why) { return t.sheet.TypeText(a.numbers[0], Ansi(a.rest), why); }},
+    {"click", 1, false,
+     [](Target& t, const Arguments& a, std::string* why) { return t.sheet.Click(a.numbers[0], why); }},
     {"select", 2, false,
-     [](HeadlessSheet& s, const Arguments& a, std::string* why) { return s.Select(a.numbers[0], a.numbers[1], why); }},
+     [](Target& t, const Arguments& a, std::string* why) { return t.sheet.Select(a.numbers[0], a.numbers[1], why); }},
     {"cell", 3, true,
-     [](HeadlessSheet& s, const Arguments& a, std::string* why) {
-       return s.EditCell(a.numbers[0], a.numbers[1], a.numbers[2], Ansi(a.rest), why);
+     [](Target& t, const Arguments& a, std::string* why) {
+       return t.sheet.EditCell(a.numbers[0], a.numbers[1], a.numbers[2], Ansi(a.rest), why);
      }},
-    {"answer", 0, true, [](HeadlessSheet& s, const Arguments& a, std::string* why) { return Answer(s, a.rest, why); }},
+    {"answer", 0, true, [](Target& t, const Arguments& a, std::string* why) { return Answer(t.sheet, a.rest, why); }},
     {"file", 0, true,
-     [](HeadlessSheet& s, const Arguments& a, std::string*) {
-       s.QueueFile(PathOrCancel(a.rest));
+     [](Target& t, const Arguments& a, std::string*) {
+       t.sheet.QueueFile(PathOrCancel(a.rest));
        return true;
      }},
     {"folder", 0, true,
-     [](HeadlessSheet& s, const Arguments& a, std::string*) {
-       s.QueueFolder(PathOrCancel(a.rest));
+     [](Target& t, const Arguments& a, std::string*) {
+       t.sheet.QueueFolder(PathOrCancel(a.rest));
        return true;
      }},
     {"apply", 0, false,
-     [](HeadlessSheet& s, const Arguments&, std::string*) {
-       s.PressApply();
+     [](Target& t, const Arguments&, std::string*) {
+       t.sheet.PressApply();
        return true;
      }},
     {"ok", 0, false,
-     [](HeadlessSheet& s, const Arguments&, std::string*) {
-       s.PressOk();
+     [](Target& t, const Arguments&, std::string*) {
+       t.sheet.PressOk();
        return true;
      }},
     {"cancel", 0, false,
-     [](HeadlessSheet& s, const Arguments&, std::string*) {
-       s.PressCancel();
+     [](Target& t, const Arguments&, std::string*) {
+       t.sheet.PressCancel();
        return true;
      }},
-    {"dump", 0, true, [](HeadlessSheet& s, const Arguments& a, std::string* why) { return AppendDump(s, a.rest, why); }},
+    {"dump", 0, true, [](Target& t, const Arguments& a, std::string* why) { return Dump(t, a.rest, why); }},
 };
 
 // A decimal integer (optionally negative) filling the whole field.
@@ -155,7 +161,7 @@ bool SplitArguments(const CommandRow& row, const std::string& tail, bool hasTail
 }
 
 // Runs one non-blank, non-comment line; false with *why when it is bad.
-bool RunLine(HeadlessSheet& sheet, const std::string& line, std::string* why) {
+bool RunLine(Target& target, const std::string& line, std::string* why) {
   size_t blank = line.find(' ');
   std::string name = line.substr(0, blank);
   bool hasTail = blank != std::string::npos;
@@ -163,7 +169,7 @@ bool RunLine(HeadlessSheet& sheet, const std::string& line, std::string* why) {
   for (const CommandRow& row : kCommands) {
     if (name != row.name) continue;
     Arguments args;
-    return SplitArguments(row, tail, hasTail, &args, why) && row.run(sheet, args, why);
+    return SplitArguments(row, tail, hasTail, &args, why) && row.run(target, args, why);
   }
   *why = "unknown command \"" + name + "\"";
   return false;
@@ -171,14 +177,21 @@ bool RunLine(HeadlessSheet& sheet, const std::string& line, std::string* why) {
 
 }  // namespace
 
-void RunUiScript(HeadlessSheet& sheet, const std::string& script, std::ostream& errors) {
+bool AppendDumpToFile(const std::string& path, const std::string& dump) {
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  out << dump;
+  return static_cast<bool>(out);
+}
+
+void RunUiScript(HeadlessSheet& sheet, const std::string& script, std::ostream& errors, const DumpWriter& writeDump) {
+  Target target = {sheet, writeDump};
   std::istringstream lines(script);
   std::string line;
   for (int number = 1; sheet.IsOpen() && std::getline(lines, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
     std::string why;
-    if (!RunLine(sheet, line, &why)) {
+    if (!RunLine(target, line, &why)) {
       errors << kUiScriptVariable << ":" << number << ": " << why << std::endl;
       break;
     }

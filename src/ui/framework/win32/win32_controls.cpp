@@ -1,7 +1,8 @@
 #include "src/ui/framework/win32/win32_controls.h"
 
-
 #include <vector>
+
+#include "src/ui/framework/win32/win32_template.h"
 
 namespace zrt::ui::win32 {
 namespace {
@@ -24,25 +25,72 @@ std::string ListViewText(HWND list, int row, int column) {
   return buffer;
 }
 
-}  // namespace
-
-Win32Controls::Win32Controls(HWND dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), template_(dialogTemplate) {}
-
-void Win32Controls::Prepare() {
-  for (const ControlTemplate& control : template_.controls) {
-    HWND window = GetDlgItem(dialog_, control.id);
+// Sets the text limits the template gives.
+void LimitTexts(HWND dialog, const DialogTemplate& dialogTemplate) {
+  for (const ControlTemplate& control : dialogTemplate.controls) {
+    HWND window = GetDlgItem(dialog, control.id);
     if (window == nullptr || control.textLimit <= 0) continue;
     UINT message = control.kind == ControlKind::kCombo ? CB_LIMITTEXT : EM_LIMITTEXT;
     SendMessageA(window, message, control.textLimit, 0);
   }
 }
 
+// An embedded dialog hands its controls' reports to the page or dialog it sits in.
+INT_PTR CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message != WM_COMMAND && message != WM_NOTIFY) return FALSE;
+  SendMessageA(GetParent(window), message, wParam, lParam);
+  return TRUE;
+}
+
+}  // namespace
+
+Win32Controls::Win32Controls(HWND dialog, DialogLogic* logic)
+    : dialog_(dialog), logic_(logic), template_(logic->Template()) {}
+
+void Win32Controls::Prepare() {
+  LimitTexts(dialog_, template_);
+  for (const ControlTemplate& control : template_.controls) {
+    if (control.kind != ControlKind::kList) continue;
+    SetWindowSubclass(GetDlgItem(dialog_, control.id), ListProc, control.id, reinterpret_cast<DWORD_PTR>(this));
+  }
+}
+
 HWND Win32Controls::Window(int id, ControlKind* kind) const {
   const ControlTemplate* control = template_.Find(id);
+  HWND holder = dialog_;
+  for (size_t i = 0; control == nullptr && i < embedded_.size(); ++i) {
+    control = embedded_[i].source->Find(id);
+    holder = embedded_[i].window;
+  }
   if (control == nullptr) return nullptr;
   if (kind != nullptr) *kind = control->kind;
-  return GetDlgItem(dialog_, id);
+  return GetDlgItem(holder, id);
+}
+
+void Win32Controls::EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) {
+  HWND frame = Window(frameId);
+  if (frame == nullptr) return;
+  Embedded embedded = {&dialogTemplate, BuildDialogTemplate(dialogTemplate, TemplateUse::kEmbedded), nullptr};
+  embedded.window = CreateDialogIndirectParamA(ThisModule(), reinterpret_cast<LPCDLGTEMPLATE>(embedded.bytes.data()),
+                                               dialog_, ForwardToParent, 0);
+  if (embedded.window == nullptr) return;
+  RECT r;
+  GetWindowRect(frame, &r);
+  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+  SetWindowPos(embedded.window, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+  // The frame only marks the place; left visible it would paint over the dialog.
+  ShowWindow(frame, SW_HIDE);
+  // The same background as the page it sits on.
+  EnableThemeDialogTexture(embedded.window, ETDT_ENABLETAB);
+  LimitTexts(embedded.window, dialogTemplate);
+  embedded_.push_back(std::move(embedded));
+}
+
+void Win32Controls::ShowEmbedded(int templateId, bool visible) {
+  for (const Embedded& embedded : embedded_) {
+    if (embedded.source->id == templateId) ShowWindow(embedded.window, visible ? SW_SHOW : SW_HIDE);
+  }
 }
 
 bool Win32Controls::CommandEvent(int id, int code, ControlEvent* event) const {
@@ -154,7 +202,9 @@ int Win32Controls::ItemCount(int id) const {
   ControlKind kind;
   HWND window = Window(id, &kind);
   if (window == nullptr) return 0;
-  UINT message = kind == ControlKind::kCombo ? CB_GETCOUNT : kind == ControlKind::kList ? LB_GETCOUNT : LVM_GETITEMCOUNT;
+  UINT message = kind == ControlKind::kCombo  ? CB_GETCOUNT
+                 : kind == ControlKind::kList ? LB_GETCOUNT
+                                              : LVM_GETITEMCOUNT;
   int count = static_cast<int>(SendMessageA(window, message, 0, 0));
   return count < 0 ? 0 : count;
 }

@@ -4,18 +4,24 @@
 
 #include "src/ui/framework/win32/windows_headers.h"
 
+#include <vector>
 
-#include "src/ui/framework/dialog_controls.h"
-#include "src/ui/framework/dialog_template.h"
+
+#include "src/ui/framework/dialog_logic.h"
 
 namespace zrt::ui::win32 {
 
 class Win32Controls : public DialogControls {
  public:
-  Win32Controls(HWND dialog, const DialogTemplate& dialogTemplate);
+  // The controls of window dialog, built from logic's template; logic hears their keys,
+  // draws and in-place editor events.
+  Win32Controls(HWND dialog, DialogLogic* logic);
+  ~Win32Controls() override;
 
-  // Applies what the template says beyond styles (text limits, the sheet's font).
+  // Applies what the template says beyond styles (text limits) and hooks the lists.
   void Prepare();
+  // Draws an item of an owner-drawn list; false when the item is no such list's.
+  bool DrawItem(const DRAWITEMSTRUCT& item) const;
   // Turns a WM_COMMAND from control id with notification code into an event; false when
   // the code means nothing to page logic (or was caused by the code itself).
   bool CommandEvent(int id, int code, ControlEvent* event) const;
@@ -43,15 +49,50 @@ class Win32Controls : public DialogControls {
   void SetCellText(int id, int row, int column, const std::string& text) override;
   void SetFocus(int id) override;
   void SetCaret(int id, int position) override;
+  Rect ItemRect(int id, int index) const override;
+  void ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) override;
+  void HideInPlaceEditor(int id) override;
+  void EmbedDialog(const DialogTemplate& dialogTemplate, int frameId) override;
+  void ShowEmbedded(int templateId, bool visible) override;
 
  private:
-  // The control's window and kind; null when the template lacks id.
+  struct Embedded {
+    const DialogTemplate* source;
+    std::vector<WORD> bytes;
+    HWND window;
+  };
+  // The in-place editor windows of one list (children of the list).
+  struct Editor {
+    int listId;
+    HWND edit;
+    HWND button;
+  };
+
+  // The keys of a list and the reports of its in-place editor windows.
+  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR controls);
+  static LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR listId,
+                                     DWORD_PTR controls);
+  // The editor of list id, created on first use.
+  Editor& EditorOf(int id);
+  // Hands an in-place editor window's event to the logic.
+  void ReportInPlace(int listId, HWND source, uint32_t code, uint32_t value);
+
+  // The control's window and kind, in this dialog or an embedded one; null when no
+  // template has id.
   HWND Window(int id, ControlKind* kind = nullptr) const;
 
   HWND dialog_;
+  DialogLogic* logic_;
   const DialogTemplate& template_;
+  std::vector<Embedded> embedded_;
+  std::vector<Editor> editors_;
   int settingText_ = 0;  // the id whose text the code is setting (its EN_CHANGE is no user's)
 };
+
+// Sets an owner-drawn list's item height to a line of dialog's font (WM_MEASUREITEM,
+// which comes before the dialog's logic is connected).
+void MeasureItem(HWND dialog, MEASUREITEMSTRUCT* item);
 
 // Message boxes, open-file dialogs, folder pickers and pop-up menus owned by a window.
 class Win32Services : public DialogServices {

@@ -12,14 +12,6 @@
 namespace zrt::ui::win32 {
 namespace {
 
-// The module the templates and windows belong to (this library or program).
-HINSTANCE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ThisModule), &module);
-  return module;
-}
-
 void InitControls() {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
@@ -31,12 +23,34 @@ struct DialogWindow {
   std::unique_ptr<Win32Controls> controls;
   std::unique_ptr<Win32Services> services;
 
-  void Create(HWND window, const DialogTemplate& source) {
-    controls = std::make_unique<Win32Controls>(window, source);
+  void Create(HWND window, DialogLogic* logic) {
+    controls = std::make_unique<Win32Controls>(window, logic);
     controls->Prepare();
     services = std::make_unique<Win32Services>(window);
+    logic->AttachWindow(controls.get(), services.get());
+  }
+
+  // Messages every dialog window of the backend handles alike; true when handled.
+  bool OnMessage(HWND window, UINT message, LPARAM lParam, DialogLogic* logic) {
+    if (message == WM_DRAWITEM && controls->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam))) {
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return true;
+    }
+    ControlEvent event;
+    if (message == WM_NOTIFY && controls->NotifyEvent(*reinterpret_cast<NMHDR*>(lParam), &event)) {
+      logic->OnControl(static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->idFrom), event);
+      return true;
+    }
+    return false;
   }
 };
+
+// Gives the sheet the pages' font before it is created, so that tabs, buttons and pages
+// share one font.
+int CALLBACK UseDialogFont(HWND, UINT message, LPARAM dialogTemplate) {
+  if (message == PSCB_PRECREATE) SetTemplateFontSize(reinterpret_cast<void*>(dialogTemplate), kDialogFontPoints);
+  return 0;
+}
 
 void SetResult(HWND window, LONG_PTR result) { SetWindowLongPtrA(window, DWLP_MSGRESULT, result); }
 
@@ -111,9 +125,12 @@ INT_PTR CALLBACK Win32Sheet::PageProc(HWND window, UINT message, WPARAM wParam, 
   if (message == WM_INITDIALOG) {
     auto* page = reinterpret_cast<Page*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(page));
-    page->window.Create(window, page->page->Template());
-    page->page->AttachWindow(page->window.controls.get(), page->window.services.get());
+    page->window.Create(window, page->page);
     page->page->OnInitDialog();
+    return TRUE;
+  }
+  if (message == WM_MEASUREITEM) {
+    MeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     return TRUE;
   }
   auto* page = reinterpret_cast<Page*>(GetWindowLongPtrA(window, DWLP_USER));
@@ -128,7 +145,7 @@ INT_PTR CALLBACK Win32Sheet::PageProc(HWND window, UINT message, WPARAM wParam, 
     case WM_NOTIFY: return OnPageNotify(window, page, *reinterpret_cast<NMHDR*>(lParam));
     case WM_DESTROY: page->page->AttachWindow(nullptr, nullptr); return FALSE;
   }
-  return FALSE;
+  return page->window.OnMessage(window, message, lParam, page->page);
 }
 
 bool Win32Sheet::OnPageNotify(HWND window, Page* page, const NMHDR& header) {
@@ -139,10 +156,7 @@ bool Win32Sheet::OnPageNotify(HWND window, Page* page, const NMHDR& header) {
     case PSN_APPLY: SetResult(window, logic.OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE); return true;
     case PSN_RESET: logic.OnReset(); return true;
   }
-  ControlEvent event;
-  if (!page->window.controls->NotifyEvent(header, &event)) return false;
-  logic.OnControl(static_cast<int>(header.idFrom), event);
-  return true;
+  return page->window.OnMessage(window, WM_NOTIFY, reinterpret_cast<LPARAM>(&header), page->page);
 }
 
 LRESULT CALLBACK Win32Sheet::SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -177,7 +191,8 @@ int Win32Sheet::Run() {
   }
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOCONTEXTHELP;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOCONTEXTHELP | PSH_USECALLBACK;
+  header.pfnCallback = UseDialogFont;
   header.hInstance = ThisModule();
   header.pszCaption = sheet_.Caption().c_str();
   header.nPages = sheet_.PageCount();
@@ -216,9 +231,12 @@ INT_PTR CALLBACK ModalProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   if (message == WM_INITDIALOG) {
     auto* state = reinterpret_cast<ModalState*>(lParam);
     SetWindowLongPtrA(window, DWLP_USER, lParam);
-    state->window.Create(window, state->dialog->Template());
-    state->dialog->AttachWindow(state->window.controls.get(), state->window.services.get());
+    state->window.Create(window, state->dialog);
     state->dialog->OnInitDialog();
+    return TRUE;
+  }
+  if (message == WM_MEASUREITEM) {
+    MeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     return TRUE;
   }
   auto* state = reinterpret_cast<ModalState*>(GetWindowLongPtrA(window, DWLP_USER));
@@ -237,12 +255,8 @@ INT_PTR CALLBACK ModalProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     state->dialog->OnControl(LOWORD(wParam), event);
     return TRUE;
   }
-  if (message == WM_NOTIFY && state->window.controls->NotifyEvent(*reinterpret_cast<NMHDR*>(lParam), &event)) {
-    state->dialog->OnControl(static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->idFrom), event);
-    return TRUE;
-  }
   if (message == WM_DESTROY) state->dialog->AttachWindow(nullptr, nullptr);
-  return FALSE;
+  return state->window.OnMessage(window, message, lParam, state->dialog);
 }
 
 }  // namespace

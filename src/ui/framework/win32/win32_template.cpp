@@ -55,7 +55,8 @@ DWORD StyleOf(const ControlTemplate& control) {
       return style | WS_VSCROLL | WS_TABSTOP | WS_GROUP |
              ((flags & kEditable) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
     case ControlKind::kList:
-      return style | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+      return style | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_GROUP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+             ((flags & kOwnerDraw) ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_EXTENDEDSEL : 0);
     case ControlKind::kReport:
       return style | WS_BORDER | WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
     case ControlKind::kGroup: return style | BS_GROUPBOX | WS_GROUP;
@@ -65,6 +66,13 @@ DWORD StyleOf(const ControlTemplate& control) {
 }
 
 }  // namespace
+
+HINSTANCE ThisModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&ThisModule), &module);
+  return module;
+}
 
 const wchar_t* ControlClassName(ControlKind kind) {
   switch (kind) {
@@ -82,11 +90,40 @@ const wchar_t* ControlClassName(ControlKind kind) {
   return L"Static";
 }
 
+namespace {
+
+// Skips a menu or class field (0, 0xFFFF + ordinal, or a string); answers the next word.
+const WORD* SkipNameOrOrdinal(const WORD* at) {
+  if (*at == 0) return at + 1;
+  if (*at == 0xFFFF) return at + 2;
+  while (*at != 0) ++at;
+  return at + 1;
+}
+
+}  // namespace
+
+void SetTemplateFontSize(void* dialogTemplate, WORD points) {
+  auto* words = static_cast<WORD*>(dialogTemplate);
+  bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  // Style, then the words up to the menu field: DLGTEMPLATEEX has version, signature,
+  // help id and extended style before its style; DLGTEMPLATE has extended style after it.
+  DWORD style = extended ? *reinterpret_cast<const DWORD*>(words + 6) : *reinterpret_cast<const DWORD*>(words);
+  if (!(style & DS_SETFONT)) return;
+  const WORD* at = words + (extended ? 8 + 1 + 4 : 4 + 1 + 4);
+  at = SkipNameOrOrdinal(at);  // menu
+  at = SkipNameOrOrdinal(at);  // class
+  while (*at != 0) ++at;       // title
+  *const_cast<WORD*>(at + 1) = points;
+}
+
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, TemplateUse use) {
   std::vector<WORD> out;
-  DWORD style = DS_SETFONT | DS_FIXEDSYS;
-  style |= use == TemplateUse::kPage ? WS_CHILD | WS_DISABLED | WS_CAPTION
-                                     : DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  static const DWORD kUseStyles[] = {
+      WS_CHILD | WS_DISABLED | WS_CAPTION,                              // kPage
+      DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,  // kModal
+      WS_CHILD | DS_CONTROL,                                            // kEmbedded
+  };
+  DWORD style = DS_SETFONT | DS_FIXEDSYS | kUseStyles[static_cast<int>(use)];
   AppendDword(&out, style);
   AppendDword(&out, 0);
   out.push_back(static_cast<WORD>(dialogTemplate.controls.size()));
@@ -95,7 +132,7 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialogTemplate, Temp
   out.push_back(0);  // no menu
   out.push_back(0);  // the standard dialog class
   AppendText(&out, dialogTemplate.caption);
-  out.push_back(8);  // the shell dialog font, 8 points
+  out.push_back(kDialogFontPoints);
   AppendWide(&out, L"MS Shell Dlg");
   for (const ControlTemplate& control : dialogTemplate.controls) {
     AlignToDword(&out);

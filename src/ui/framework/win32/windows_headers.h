@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shlobj.h>
+#include <uxtheme.h>
 
 #undef PropertySheet
 #undef MessageBox

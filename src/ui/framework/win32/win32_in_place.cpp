@@ -1,0 +1,154 @@
+// Owner-drawn lists, their keys and their in-place editors, for the Win32 backend.
+#include "src/ui/framework/win32/win32_controls.h"
+#include "src/ui/framework/win32/win32_template.h"
+
+namespace zrt::ui::win32 {
+namespace {
+
+std::string EditText(HWND edit) {
+  int length = GetWindowTextLengthA(edit);
+  std::string text(length + 1, '\0');
+  text.resize(GetWindowTextA(edit, &text[0], length + 1));
+  return text;
+}
+
+void Place(HWND window, const Rect& r) {
+  SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+}  // namespace
+
+void MeasureItem(HWND dialog, MEASUREITEMSTRUCT* item) {
+  if (item->CtlType != ODT_LISTBOX) return;
+  HDC dc = GetDC(dialog);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics;
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(dialog, dc);
+  item->itemHeight = metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+Win32Controls::~Win32Controls() {
+  for (const ControlTemplate& control : template_.controls) {
+    if (control.kind == ControlKind::kList) RemoveWindowSubclass(GetDlgItem(dialog_, control.id), ListProc, control.id);
+  }
+  for (const Editor& editor : editors_) {
+    RemoveWindowSubclass(editor.edit, EditorProc, editor.listId);
+    RemoveWindowSubclass(editor.button, EditorProc, editor.listId);
+  }
+}
+
+bool Win32Controls::DrawItem(const DRAWITEMSTRUCT& item) const {
+  ControlKind kind;
+  if (item.CtlType != ODT_LISTBOX || Window(static_cast<int>(item.CtlID), &kind) == nullptr) return false;
+  if (static_cast<int>(item.itemID) < 0) return true;
+  bool selected = (item.itemState & ODS_SELECTED) != 0;
+  RECT r = item.rcItem;
+  FillRect(item.hDC, &r, GetSysColorBrush(selected ? COLOR_ACTIVECAPTION : COLOR_WINDOW));
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetBkMode(item.hDC, TRANSPARENT);
+  std::string text = logic_->DisplayText(static_cast<int>(item.CtlID), static_cast<int>(item.itemID));
+  RECT textRect = r;
+  textRect.left += 8;
+  DrawTextA(item.hDC, text.c_str(), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (selected) DrawFocusRect(item.hDC, &r);
+  return true;
+}
+
+Rect Win32Controls::ItemRect(int id, int index) const {
+  ControlKind kind;
+  HWND window = Window(id, &kind);
+  RECT r = {};
+  if (kind == ControlKind::kList) SendMessageA(window, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  if (kind == ControlKind::kReport) {
+    r.left = LVIR_BOUNDS;
+    SendMessageA(window, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Win32Controls::Editor& Win32Controls::EditorOf(int id) {
+  for (Editor& editor : editors_) {
+    if (editor.listId == id) return editor;
+  }
+  HWND list = Window(id);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+  Editor editor = {id, nullptr, nullptr};
+  editor.edit = CreateWindowExA(0, "EDIT", "",
+                                WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN, 0,
+                                0, 0, 0, list, nullptr, ThisModule(), nullptr);
+  editor.button = CreateWindowExA(0, "BUTTON", "...", WS_CHILD | BS_PUSHBUTTON, 0, 0, 0, 0, list, nullptr,
+                                  ThisModule(), nullptr);
+  for (HWND window : {editor.edit, editor.button}) {
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(window, EditorProc, id, reinterpret_cast<DWORD_PTR>(this));
+  }
+  editors_.push_back(editor);
+  return editors_.back();
+}
+
+void Win32Controls::ShowInPlaceEditor(int id, const Rect& editRect, const Rect& buttonRect, const std::string& text) {
+  if (Window(id) == nullptr) return;
+  Editor& editor = EditorOf(id);
+  Place(editor.edit, editRect);
+  SendMessageA(editor.edit, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(2, 0));
+  SetWindowTextA(editor.edit, text.c_str());
+  SendMessageA(editor.edit, EM_SETSEL, 0, -1);
+  SendMessageA(editor.edit, EM_SCROLLCARET, 0, 0);
+  if (buttonRect.Width() > 0) Place(editor.button, buttonRect);
+  ::SetFocus(editor.edit);
+}
+
+void Win32Controls::HideInPlaceEditor(int id) {
+  HWND list = Window(id);
+  if (list == nullptr) return;
+  Editor& editor = EditorOf(id);
+  ShowWindow(editor.button, SW_HIDE);
+  ShowWindow(editor.edit, SW_HIDE);
+  ::SetFocus(list);
+}
+
+void Win32Controls::ReportInPlace(int listId, HWND source, uint32_t code, uint32_t value) {
+  Editor& editor = EditorOf(listId);
+  uint32_t from = source == editor.edit ? 1 : 2;
+  logic_->OnInPlaceEvent(listId, from, code, value, EditText(editor.edit));
+}
+
+LRESULT CALLBACK Win32Controls::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data) {
+  auto* self = reinterpret_cast<Win32Controls*>(data);
+  int listId = static_cast<int>(id);
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+    if (self->logic_->OnKeyDown(listId, static_cast<uint32_t>(wParam), message == WM_SYSKEYDOWN)) return 0;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    // The browse button is a child of the list: its click comes here.
+    self->ReportInPlace(listId, reinterpret_cast<HWND>(lParam), 2, 0);
+    return 0;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Controls::EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR listId,
+                                           DWORD_PTR data) {
+  auto* self = reinterpret_cast<Win32Controls*>(data);
+  Editor& editor = self->EditorOf(static_cast<int>(listId));
+  bool isEdit = window == editor.edit;
+  if (message == WM_KEYDOWN && (wParam == VK_ESCAPE || (isEdit && wParam == VK_RETURN))) {
+    self->ReportInPlace(static_cast<int>(listId), window, 1, static_cast<uint32_t>(wParam));
+    return 0;  // not passed on
+  }
+  if (message == WM_CHAR && (wParam == '\r' || wParam == 0x1B)) return 0;
+  if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_KILLFOCUS && IsWindowVisible(window)) {
+    HWND to = reinterpret_cast<HWND>(wParam);
+    uint32_t receiver = to == editor.edit ? 1 : to == editor.button ? 2 : 0;
+    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    self->ReportInPlace(static_cast<int>(listId), window, 3, receiver);
+    return result;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace zrt::ui::win32
