@@ -26,11 +26,14 @@ class CListPage : public CZRTPropertyPage {
   // The sheet's copies of the configuration and the four sections; a null one aborts.
   CListPage(HostNode* configuration, HostNode* output, HostNode* compiler, HostNode* assembler, HostNode* linker);
 
+  // The listing boxes enable their details, 选择… picks the folder; every click modifies the page.
   void OnControl(int id, ui::ControlEvent event) override;
   bool DoDataExchange(bool save) override;
   // Sets the options-changed bit, then the base.
   void OnModified() override;
+  // Reads OutList and the three List keys, enables the details and shows the file names.
   void LoadSettings() override;
+  // Writes OutList (flag 1 once the folder changed) and the three List keys.
   void SaveSettings() override;
 
  private:

@@ -27,7 +27,9 @@ class COutputPage : public CZRTPropertyPage {
   // output: the sheet's ZRT_Output copy; null aborts.
   explicit COutputPage(HostNode* output);
 
+  // Fills the conversion combo.
   bool OnInitDialog() override;
+  // The name refreshes the captions, 选择… picks the folder; every change modifies the page.
   void OnControl(int id, ui::ControlEvent event) override;
   bool DoDataExchange(bool save) override;
   // Sets the options-changed bit, then the base.
@@ -35,7 +37,9 @@ class COutputPage : public CZRTPropertyPage {
   // Debug information on, batch file and browse information off, executable, no
   // conversion; folder and name kept.
   void OnDefaults() override;
+  // Splits OutName into folder and name and reads the other keys.
   void LoadSettings() override;
+  // Rewrites OutName as "1," + path only when the path changed, then the other keys.
   void SaveSettings() override;
 
  private:

@@ -43,14 +43,18 @@ class CTargetPage : public CZRTPropertyPage {
   // configuration aborts.
   CTargetPage(HostNode* configuration, HostNode* compiler);
 
+  // Fills the two combos.
   bool OnInitDialog() override;
+  // Every click, edit change and selection change modifies the page.
   void OnControl(int id, ui::ControlEvent event) override;
   bool DoDataExchange(bool save) override;
   // Sets the options-changed bit, then the base.
   void OnModified() override;
   // Operating system None, code ARM-Mode, the three boxes cleared; clock and layout kept.
   void OnDefaults() override;
+  // Shows the clock, device, options and the four stored layouts.
   void LoadSettings() override;
+  // Stores the clock (a message when unreadable), options, and the layout when all of it passes.
   void SaveSettings() override;
 
  private:

@@ -29,9 +29,12 @@ class CUserPage : public CZRTPropertyPage {
   // user: the sheet's ZRT_User copy.
   explicit CUserPage(HostNode* user);
 
+  // A 选择… button picks a program; every click and command change modifies the page.
   void OnControl(int id, ui::ControlEvent event) override;
   bool DoDataExchange(bool save) override;
+  // Reads BfC, BfB and AfB into their slots; a missing key leaves its slots.
   void LoadSettings() override;
+  // Disables slots without a command, then writes BfC, AfB and BfB.
   void SaveSettings() override;
 
  private:

@@ -66,6 +66,7 @@ TEST_F(TargetPageTest, MemoryLayoutIsCheckedAreaByAreaThenForOverlap) {
        {},
        "1,0x00000000,0x00001000,0#" + n + "#" + n + " 1,0x00001000,0x00001000,1#" + n + " " + n + "#" + n + "#" + n +
            " 1,0x40000000,0x00008000,0#" + n},
+      {"a startup area without addresses", {1048}, {}, {"存储区IROM2为无效的启动区域"}, kStoredLayout},
       {"a disabled area still overlaps",
        {},
        {{1033, "0x40000100"}, {1034, "0x100"}},
