@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
-# Opens every kind of settings sheet for real: builds ui_sheet_screens for a Windows
-# configuration (default windows-x86_64; windows-i686 runs under the 32-bit Wine), runs
-# it under Wine on a private Xvfb display with LANG=zh_CN.UTF-8, and takes a PNG of each
-# sheet when the program asks for one (xwd + ImageMagick). Prints the program's lines,
-# its "N passed, N failed" line and where the PNGs are; fails when the program does.
+# Opens every kind of settings sheet for real: builds the programs below (the sheets, the
+# controls, the Target to User pages) for a Windows configuration (default
+# windows-x86_64; windows-i686 runs under the 32-bit Wine), runs them under Wine on a
+# private Xvfb display with LANG=zh_CN.UTF-8, and takes a PNG whenever a program asks
+# for one (xwd + ImageMagick). Prints the programs' lines, their "N passed, N failed"
+# lines and where the PNGs are; fails when a program does.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 preset=${1:-windows-x86_64}
 build=$root/build/$preset
 shots=$root/build/screenshots/$preset
+# The programs run in turn, each asking for its screenshots.
+programs="ui_sheet_screens ui_controls_screen ui_page_screens"
 convert=/usr/bin/convert
 [ -x "$convert" ] || convert=convert
 
 # The programs need the test host: the tests are built (the presets' default).
 cmake --preset "$preset" -DZRT_BUILD_TESTS=ON >/dev/null &&
-  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target ui_sheet_screens ui_controls_screen >/dev/null || {
-  echo "ui-screenshots: building ui_sheet_screens for $preset failed"
+  cmake --build "$build" -j"${ZRT_JOBS:-2}" --target $programs >/dev/null || {
+  echo "ui-screenshots: building $programs for $preset failed"
   exit 1
 }
 rm -rf "$shots"
@@ -49,12 +52,12 @@ cmake/wine-run.sh reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d '
 windows_folder="Z:${shots//\//\\}"
 run_programs() {
   local program status=0
-  for program in ui_sheet_screens ui_controls_screen; do
+  for program in $programs; do
     cmake/wine-run.sh explorer /desktop=zrt,1280x1024 "$build/tests/ui/$program.exe" "$windows_folder" || status=1
   done
   return "$status"
 }
-timeout 600 bash -c "$(declare -f run_programs); windows_folder='$windows_folder' build='$build' run_programs" \
+timeout 600 bash -c "$(declare -f run_programs); programs='$programs' windows_folder='$windows_folder' build='$build' run_programs" \
   >"$shots/run.log" 2>&1 &
 driver=$!
 while kill -0 "$driver" 2>/dev/null; do

@@ -1,6 +1,8 @@
 // The pages' templates start empty; each page's own controls are added with the page.
 #include "src/ui/dialog_templates.h"
 
+#include "src/ui/page_templates.h"
+
 #include <cstdlib>
 
 namespace zrt {
@@ -15,10 +17,10 @@ constexpr int kPathHeader = 1110;
 
 std::vector<DialogTemplate> MakeTemplates() {
   std::vector<DialogTemplate> templates = {
-      {IDD_TARGET, "", kPageWidth, kPageHeight, {}},
-      {IDD_OUTPUT, "", kPageWidth, kPageHeight, {}},
-      {IDD_LISTING, "", kPageWidth, kPageHeight, {}},
-      {IDD_USER, "", kPageWidth, kPageHeight, {}},
+      TargetPageTemplate(),
+      OutputPageTemplate(),
+      ListingPageTemplate(),
+      UserPageTemplate(),
       {IDD_CPARAM, "", kPageWidth, kPageHeight, {}},
       {IDD_LINKER, "", kPageWidth, kPageHeight, {}},
       {IDD_DEBUG, "", kPageWidth, kPageHeight, {}},

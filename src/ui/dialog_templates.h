@@ -24,9 +24,13 @@ enum DialogTemplateId {
   IDD_DEVICE = 1012,
 };
 
-// Size of every page of the sheet, in dialog units.
-constexpr short kPageWidth = 330;
+// Size of every page of the sheet, in dialog units; wide enough for the Target page's two
+// memory groups with their "0x%08x" fields side by side.
+constexpr short kPageWidth = 366;
 constexpr short kPageHeight = 230;
+// The page's margin, and the right edge of its content.
+constexpr short kPageMargin = 7;
+constexpr short kPageRight = kPageWidth - kPageMargin;
 
 // The template with id; a missing id is a programming error and aborts.
 const ui::DialogTemplate& DialogTemplateById(int id);

@@ -1,6 +1,10 @@
 #include "src/ui/settings_pages.h"
 
 #include "src/ui/dialog_templates.h"
+#include "src/ui/list_page.h"
+#include "src/ui/output_page.h"
+#include "src/ui/target_page.h"
+#include "src/ui/user_page.h"
 
 namespace zrt {
 namespace {
@@ -29,9 +33,18 @@ SheetLayout LayoutOfKind(int kind) {
   }
 }
 
-std::unique_ptr<CZRTPropertyPage> CreatePage(const PageRow& row, const PageInputs&) {
-  // Every page is still the plain base on its template: it loads and saves nothing.
-  return std::make_unique<CZRTPropertyPage>(row.templateId);
+std::unique_ptr<CZRTPropertyPage> CreatePage(const PageRow& row, const PageInputs& inputs) {
+  switch (row.id) {
+    case PageId::kTarget: return std::make_unique<CTargetPage>(inputs.configuration, inputs.compiler);
+    case PageId::kOutput: return std::make_unique<COutputPage>(inputs.output);
+    case PageId::kListing:
+      return std::make_unique<CListPage>(inputs.configuration, inputs.output, inputs.compiler, inputs.assembler,
+                                         inputs.linker);
+    case PageId::kUser: return std::make_unique<CUserPage>(inputs.user);
+    default:
+      // The other pages are still the plain base on their templates: they load and save nothing.
+      return std::make_unique<CZRTPropertyPage>(row.templateId);
+  }
 }
 
 }  // namespace zrt

@@ -61,5 +61,15 @@ TEST_F(ShowSettingsInterfaceTest, FileSheetStartsOnItsPropertiesPage) {
   EXPECT_EQ(Dump(), u8"sheet 1 \"配置文件\\\"main.c\\\"\" 0\ntab 0 \"属性\"\ntab 1 \"C/C++\"\npage 116\nend\n");
 }
 
+TEST_F(ShowSettingsInterfaceTest, ScriptChangesClockAndMemoryAreaAndPressesOk) {
+  UseScript("tab 1\ntext 1051 25\nclick 1054\ntext 1057 0x80000000\ntext 1015 0x10000\nok\n");
+  EXPECT_EQ(host_.Table().ShowSettings(host_.project()), 2);
+  HostNode* configuration = ChildNamed(host_.configurations(), "Configuration");
+  auto stored = [configuration](const char* key) { return std::string(Value(configuration, key) ? Value(configuration, key) : ""); };
+  EXPECT_EQ(stored("CLK"), "25.000000");
+  EXPECT_EQ(stored("XROM"), "1,0x80000000,0x00010000,0#0,0x00000000,0x00000000,0#0,0x00000000,0x00000000,0");
+  EXPECT_EQ(stored("cfgModify"), "1");
+}
+
 }  // namespace
 }  // namespace zrt::testhost

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "tests/host/test_host.h"
+#include "tests/ui/win32/sheet_driver.h"
 
 namespace zrt::testhost {
 namespace {
@@ -29,41 +30,6 @@ struct SheetCase {
   int expectedResult;
   int expectedCommits;  // commits made after OK
 };
-
-// Keeps the first visible property sheet of this process in *data.
-BOOL CALLBACK KeepSheet(HWND window, LPARAM data) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
-  *reinterpret_cast<HWND*>(data) = window;
-  return FALSE;
-}
-
-// The visible property sheet of this process; null when none.
-HWND FindSheet() {
-  HWND found = nullptr;
-  EnumWindows(KeepSheet, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds) {
-  for (int waited = 0; waited < milliseconds; waited += 50) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return condition();
-}
-
-// Asks the screenshot script for a picture of window and waits until it is taken.
-bool Screenshot(const std::string& folder, const std::string& name, HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  std::string request = folder + "\\" + name + ".request";
-  std::ofstream(request) << r.left << " " << r.top << " " << (r.right - r.left) << " " << (r.bottom - r.top) << "\n";
-  return WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000);
-}
 
 // Drives the sheet the main thread is showing; answers what went wrong ("" for nothing).
 std::string Drive(const SheetCase& c, const std::string& folder) {
