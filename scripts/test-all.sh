@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and tests every configuration:
 #   linux-debug (ASan + UBSan), linux-i386, windows-i686 (the shipping DLL: export check,
 #   tests under 32-bit Wine), windows-x86_64 (tests under 64-bit Wine), fuzz (bounded
-#   libFuzzer runs). A configuration that cannot run here says SKIPPED and why.
+#   libFuzzer runs); each Windows run also opens the real settings sheets under Xvfb and
+#   saves screenshots (build/screenshots/). A configuration that cannot run here says SKIPPED and why.
 # Prints one summary line per configuration and a final "N passed, N failed" line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -83,6 +84,16 @@ windows_x86_64_tests() {
     run_ctest build/windows-x86_64
 }
 
+# Real sheets under Xvfb and Wine, with screenshots; skipped with the i686 tests.
+ui_screens() {
+  local preset=$1
+  if [ "$preset" = windows-i686 ] && [ -f build/wine32-unavailable ]; then
+    echo "no 32-bit Wine ($(cat build/wine32-unavailable))"
+    return "$kSkipped"
+  fi
+  scripts/ui-screenshots.sh "$preset"
+}
+
 fuzzers() {
   if [ -x scripts/run-fuzzers.sh ]; then
     scripts/run-fuzzers.sh
@@ -94,7 +105,9 @@ fuzzers() {
 run_step linux-debug linux_tests linux-debug
 run_step linux-i386 linux_tests linux-i386
 run_step windows-i686 windows_i686_tests
+run_step windows-i686-ui ui_screens windows-i686
 run_step windows-x86_64 windows_x86_64_tests
+run_step windows-x86_64-ui ui_screens windows-x86_64
 run_step fuzz fuzzers
 
 echo

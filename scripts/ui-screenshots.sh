@@ -67,6 +67,6 @@ done
 wait "$driver"
 status=$?
 tr -d '\r' <"$shots/run.log" | grep -E '^(PASS|FAIL) |passed, [0-9]+ failed'
-echo "ui-screenshots: PNGs in $shots"
 ls "$shots"/*.png 2>/dev/null | sed 's/^/  /'
+echo "ui-screenshots: $(ls "$shots"/*.png 2>/dev/null | wc -l) PNGs in $shots"
 exit "$status"
