@@ -6,10 +6,12 @@
 #include "host/zrthost/commands.h"
 #include "host/zrthost/console.h"
 #include "host/zrthost/json_text.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "platform/code_page.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace fs = std::filesystem;
 namespace {
 
@@ -61,7 +63,7 @@ void RecordDependencies(Workspace& ws, const std::vector<std::string>& compiledS
       UnlinkChild(child);
       DeleteNode(child);
     }
-    for (const std::string& entry : entries) SetValue(AppendNewChild(file, kDependencyElement), "RelativePath", entry);
+    for (const std::string& entry : entries) SetValue(AddChild(file, kDependencyElement), "RelativePath", entry);
     ws.Touch();
   }
 }

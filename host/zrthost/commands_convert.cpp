@@ -3,11 +3,13 @@
 #include <filesystem>
 
 #include "host/zrthost/commands.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "platform/code_page.h"
 #include "platform/environment.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace fs = std::filesystem;
 namespace {
 

@@ -3,12 +3,14 @@
 #include <filesystem>
 
 #include "host/zrthost/commands.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "host/zrthost/project_file.h"
 #include "host/zrthost/tree_printer.h"
 #include "platform/code_page.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace fs = std::filesystem;
 namespace {
 
@@ -22,7 +24,7 @@ void Announce(Workspace& ws, HostNode* node) {
 }
 
 HostNode* AddTarget(Workspace& ws, const std::string& name) {
-  HostNode* node = AppendNewChild(ws.Configurations(), "Configuration");
+  HostNode* node = AddChild(ws.Configurations(), "Configuration");
   SetValue(node, "Name", name);
   SetValue(node, "OldName", name);
   Announce(ws, node);
@@ -62,7 +64,7 @@ HostNode* SectionFor(Workspace& ws, HostNode* node, const std::string& section, 
   std::string active = ws.ActiveName();
   HostNode* found = ChildNamed(node, section, active);
   if (found != nullptr) return found;
-  found = AppendNewChild(node, section);
+  found = AddChild(node, section);
   SetValue(found, "Name", active);
   SetValue(found, "cfgModify", "1");
   SetValue(node, "LocalConfigure", "1");
@@ -107,8 +109,8 @@ int RunNew(const Arguments& args, const HostPaths& paths) {
   std::string error;
   if (!ws.Create(file, args.Get("--device"), &error)) return Fail("new: " + error);
   if (args.Has("--device")) SetValue(ws.Root(), kDeviceAttribute, args.Get("--device"));
-  AppendNewChild(ws.Root(), "Configurations");
-  AppendNewChild(ws.Root(), "Files");
+  AddChild(ws.Root(), "Configurations");
+  AddChild(ws.Root(), "Files");
   std::string name = platform::Utf8ToAnsi(target);
   AddTarget(ws, name);
   SetValue(ws.Root(), kActiveAttribute, name);
@@ -127,7 +129,7 @@ int RunAdd(const Arguments& args, const HostPaths& paths) {
     std::string group = platform::Utf8ToAnsi(args.Get("--group"));
     parent = ws.FindGroup(group);
     if (parent == nullptr) {
-      parent = AppendNewChild(ws.Files(), "Filter");
+      parent = AddChild(ws.Files(), "Filter");
       SetValue(parent, "Name", group);
       Announce(ws, parent);
     }
@@ -136,7 +138,7 @@ int RunAdd(const Arguments& args, const HostPaths& paths) {
     const std::string& path = args.positional[i];
     if (ws.FindFile(path) != nullptr) return Fail("add: " + path + " is in the project already");
     if (!fs::exists(fs::path(path))) std::fprintf(stderr, "zrthost: add: note: %s does not exist (yet)\n", path.c_str());
-    HostNode* file = AppendNewChild(parent, "File");
+    HostNode* file = AddChild(parent, "File");
     SetValue(file, "RelativePath", platform::Utf8ToAnsi(ws.StoredPath(path)));
     Announce(ws, file);
   }

@@ -5,10 +5,12 @@
 
 #include "host/zrthost/console.h"
 #include "host/zrthost/device_database.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "platform/process.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace {
 
 PluginSession* g_current = nullptr;
@@ -33,7 +35,7 @@ void ZRT_CDECL CommitNodeCallback(HostNode* target, HostNode* copy) {
 HostNode* ZRT_CDECL CreateChildNodeCallback(HostNode* owner, const char* elementName, const char* name) {
   if (owner == nullptr) return nullptr;
   PluginSession::Current()->treeChanged = true;
-  HostNode* node = AppendNewChild(owner, elementName ? elementName : "");
+  HostNode* node = AddChild(owner, elementName ? elementName : "");
   if (name != nullptr) SetValue(node, "Name", name);
   return node;
 }

@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include "host/zrthost/durable_file.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "platform/code_page.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace {
 
 // Attribute values are kept as they are: no whitespace folding, so line ends survive.

@@ -1,10 +1,12 @@
 #include "host/zrthost/tree_printer.h"
 
 #include "host/zrthost/json_text.h"
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "platform/code_page.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace {
 
 void AppendText(const HostNode* node, int depth, std::string* out) {

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/zrthost/node_tree.h"
+#include "host/nodes/node_tree.h"
 #include "host/zrthost/project_file.h"
 #include "platform/dynamic_library.h"
 #include "platform/environment.h"
 
 namespace zrt::zrthost {
+
+using namespace hostnodes;
 namespace fs = std::filesystem;
 namespace {
 

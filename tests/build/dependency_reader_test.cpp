@@ -101,7 +101,9 @@ TEST_F(DependencyReaderTest, EveryTruncationGivesALeadingPartOfTheEntries) {
     ASSERT_LE(entries.size(), all.size()) << length;
     for (size_t i = 0; i < entries.size(); ++i) {
       // Only the entry the cut falls into may come out short.
-      if (i + 1 < entries.size()) EXPECT_EQ(entries[i], all[i]) << length;
+      if (i + 1 < entries.size()) {
+        EXPECT_EQ(entries[i], all[i]) << length;
+      }
       EXPECT_EQ(all[i].rfind(entries[i], 0), 0u) << length;
     }
   }

@@ -1,5 +1,6 @@
-// zrthost's own node code: project tree nodes in the shared HostNode layout, built with
-// this program's allocation (new/delete) and dispatch table, texts on the shared heap.
+// The host side's node code, shared by zrthost and the test host: project tree nodes in
+// the shared HostNode layout, built with the host's own allocation (new/delete) and
+// dispatch table, as a host compiled apart from the plug-in would; texts on the shared heap.
 #pragma once
 
 #include <string>
@@ -8,14 +9,14 @@
 
 #include "src/core/abi.h"
 
-namespace zrt::zrthost {
+namespace zrt::hostnodes {
 
 using AttributeList = std::vector<std::pair<std::string, std::string>>;
 
 // A new parentless node named elementName.
 HostNode* NewNode(const std::string& elementName);
-// A new node appended as parent's last child.
-HostNode* AppendNewChild(HostNode* parent, const std::string& elementName);
+// A new node appended as parent's last child, with the attributes given in order.
+HostNode* AddChild(HostNode* parent, const std::string& elementName, const AttributeList& attributes = {});
 // Appends child (parentless) as parent's last child.
 void LinkChild(HostNode* parent, HostNode* child);
 // Takes child out of its parent's children; it keeps its own subtree.
@@ -33,7 +34,7 @@ std::string ValueOr(const HostNode* node, const std::string& name);
 AttributeList Attributes(const HostNode* node);
 // Replaces all attributes of target with copies of source's, in source's order.
 void CopyAttributes(HostNode* target, const HostNode* source);
-// Deep copy made with this program's node code.
+// Deep copy made with the host's node code.
 HostNode* CopyTree(const HostNode* node);
 // True when both subtrees have the same names, attributes and children.
 bool SameTree(const HostNode* a, const HostNode* b);
@@ -46,4 +47,4 @@ HostNode* ChildNamed(const HostNode* node, const std::string& elementName);
 // First child with the element name whose "Name" attribute is name; null when none.
 HostNode* ChildNamed(const HostNode* node, const std::string& elementName, const std::string& name);
 
-}  // namespace zrt::zrthost
+}  // namespace zrt::hostnodes

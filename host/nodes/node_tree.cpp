@@ -1,10 +1,10 @@
-#include "tests/host/host_tree.h"
+#include "host/nodes/node_tree.h"
 
 #include <cstring>
 
 #include "platform/heap.h"
 
-namespace zrt::testhost {
+namespace zrt::hostnodes {
 namespace {
 
 void SetText(NodeText* text, const std::string& value) {
@@ -19,6 +19,10 @@ void SetText(NodeText* text, const std::string& value) {
 
 std::string TextValue(const NodeText& text) { return text.length ? std::string(text.data, text.length) : ""; }
 
+bool TextEquals(const NodeText& text, const std::string& value) {
+  return text.length == value.size() && (value.empty() || std::memcmp(text.data, value.data(), value.size()) == 0);
+}
+
 void ClearAttributes(HostNode* node) {
   NodeAttribute* sentinel = &node->attributes;
   for (NodeAttribute* a = sentinel->next; a != sentinel;) {
@@ -31,7 +35,7 @@ void ClearAttributes(HostNode* node) {
   sentinel->next = sentinel->previous = sentinel;
 }
 
-void ZRT_THISCALL DestroyHostNode(HostNode* node, int freeMemory) {
+void ZRT_THISCALL DestroyNode(HostNode* node, int freeMemory) {
   ClearAttributes(node);
   for (HostNode* child = node->firstChild; child;) {
     HostNode* next = child->nextSibling;
@@ -43,13 +47,13 @@ void ZRT_THISCALL DestroyHostNode(HostNode* node, int freeMemory) {
   if (freeMemory) delete node;
 }
 
-const HostNodeDispatch kHostDispatch = {DestroyHostNode};
+const HostNodeDispatch kDispatch = {DestroyNode};
 
 }  // namespace
 
 HostNode* NewNode(const std::string& elementName) {
   auto* node = new HostNode{};
-  node->dispatch = &kHostDispatch;
+  node->dispatch = &kDispatch;
   node->attributes.next = node->attributes.previous = &node->attributes;
   SetText(&node->name, elementName);
   return node;
@@ -57,8 +61,8 @@ HostNode* NewNode(const std::string& elementName) {
 
 HostNode* AddChild(HostNode* parent, const std::string& elementName, const AttributeList& attributes) {
   HostNode* node = NewNode(elementName);
-  for (const auto& [name, value] : attributes) SetValue(node, name, value);
   LinkChild(parent, node);
+  for (const auto& [name, value] : attributes) SetValue(node, name, value);
   return node;
 }
 
@@ -85,7 +89,7 @@ void DeleteNode(HostNode* node) {
 void SetValue(HostNode* node, const std::string& name, const std::string& value) {
   NodeAttribute* sentinel = &node->attributes;
   for (NodeAttribute* a = sentinel->next; a != sentinel; a = a->next) {
-    if (TextValue(a->name) == name) {
+    if (TextEquals(a->name, name)) {
       SetText(&a->value, value);
       return;
     }
@@ -102,9 +106,14 @@ void SetValue(HostNode* node, const std::string& name, const std::string& value)
 const char* Value(const HostNode* node, const std::string& name) {
   const NodeAttribute* sentinel = &node->attributes;
   for (const NodeAttribute* a = sentinel->next; a != sentinel; a = a->next) {
-    if (TextValue(a->name) == name) return a->value.length ? a->value.data : "";
+    if (TextEquals(a->name, name)) return a->value.length ? a->value.data : "";
   }
   return nullptr;
+}
+
+std::string ValueOr(const HostNode* node, const std::string& name) {
+  const char* value = Value(node, name);
+  return value ? value : "";
 }
 
 AttributeList Attributes(const HostNode* node) {
@@ -125,18 +134,18 @@ HostNode* CopyTree(const HostNode* node) {
   HostNode* copy = NewNode(NameOf(node));
   copy->kind = node->kind;
   CopyAttributes(copy, node);
-  for (HostNode* child : ChildrenOf(node)) LinkChild(copy, CopyTree(child));
+  for (HostNode* child = node->firstChild; child; child = child->nextSibling) LinkChild(copy, CopyTree(child));
   return copy;
 }
 
 bool SameTree(const HostNode* a, const HostNode* b) {
   if (NameOf(a) != NameOf(b) || Attributes(a) != Attributes(b)) return false;
-  std::vector<HostNode*> ca = ChildrenOf(a), cb = ChildrenOf(b);
-  if (ca.size() != cb.size()) return false;
-  for (size_t i = 0; i < ca.size(); ++i) {
-    if (!SameTree(ca[i], cb[i])) return false;
+  const HostNode* ca = a->firstChild;
+  const HostNode* cb = b->firstChild;
+  for (; ca && cb; ca = ca->nextSibling, cb = cb->nextSibling) {
+    if (!SameTree(ca, cb)) return false;
   }
-  return true;
+  return ca == nullptr && cb == nullptr;
 }
 
 std::string NameOf(const HostNode* node) { return TextValue(node->name); }
@@ -149,9 +158,17 @@ std::vector<HostNode*> ChildrenOf(const HostNode* node) {
 
 HostNode* ChildNamed(const HostNode* node, const std::string& elementName) {
   for (HostNode* c = node->firstChild; c; c = c->nextSibling) {
-    if (NameOf(c) == elementName) return c;
+    if (TextEquals(c->name, elementName)) return c;
   }
   return nullptr;
 }
 
-}  // namespace zrt::testhost
+HostNode* ChildNamed(const HostNode* node, const std::string& elementName, const std::string& name) {
+  for (HostNode* c = node->firstChild; c; c = c->nextSibling) {
+    const char* value = Value(c, "Name");
+    if (TextEquals(c->name, elementName) && value && name == value) return c;
+  }
+  return nullptr;
+}
+
+}  // namespace zrt::hostnodes
