@@ -138,6 +138,21 @@ HostNode* CopyTree(const HostNode* node) {
   return copy;
 }
 
+void TakeOverCopy(HostNode* target, const HostNode* copy) {
+  CopyAttributes(target, copy);
+  const HostNode* a = target->firstChild;
+  const HostNode* b = copy->firstChild;
+  for (; a && b; a = a->nextSibling, b = b->nextSibling) {
+    if (!SameTree(a, b)) break;
+  }
+  if (a == nullptr && b == nullptr) return;
+  for (HostNode* child : ChildrenOf(target)) {
+    UnlinkChild(child);
+    DeleteNode(child);
+  }
+  for (const HostNode* child = copy->firstChild; child; child = child->nextSibling) LinkChild(target, CopyTree(child));
+}
+
 bool SameTree(const HostNode* a, const HostNode* b) {
   if (NameOf(a) != NameOf(b) || Attributes(a) != Attributes(b)) return false;
   const HostNode* ca = a->firstChild;

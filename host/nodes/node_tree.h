@@ -36,6 +36,9 @@ AttributeList Attributes(const HostNode* node);
 void CopyAttributes(HostNode* target, const HostNode* source);
 // Deep copy made with the host's node code.
 HostNode* CopyTree(const HostNode* node);
+// What a host's CommitNode does with a changed copy: target takes over copy's attributes,
+// and, when its children differ from copy's, copies of copy's children replace them.
+void TakeOverCopy(HostNode* target, const HostNode* copy);
 // True when both subtrees have the same names, attributes and children.
 bool SameTree(const HostNode* a, const HostNode* b);
 // The element name.

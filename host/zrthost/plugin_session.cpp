@@ -19,17 +19,7 @@ PluginSession* g_current = nullptr;
 void ZRT_CDECL CommitNodeCallback(HostNode* target, HostNode* copy) {
   if (target == nullptr || copy == nullptr) return;
   PluginSession::Current()->treeChanged = true;
-  CopyAttributes(target, copy);
-  bool sameChildren = true;
-  const HostNode* a = target->firstChild;
-  const HostNode* b = copy->firstChild;
-  for (; a && b && sameChildren; a = a->nextSibling, b = b->nextSibling) sameChildren = SameTree(a, b);
-  if (sameChildren && a == nullptr && b == nullptr) return;
-  for (HostNode* child : ChildrenOf(target)) {
-    UnlinkChild(child);
-    DeleteNode(child);
-  }
-  for (HostNode* child = copy->firstChild; child; child = child->nextSibling) LinkChild(target, CopyTree(child));
+  TakeOverCopy(target, copy);
 }
 
 HostNode* ZRT_CDECL CreateChildNodeCallback(HostNode* owner, const char* elementName, const char* name) {

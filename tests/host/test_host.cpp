@@ -27,16 +27,7 @@ void ZRT_CDECL CommitNodeCallback(HostNode* target, HostNode* copy) {
   TestHost* host = TestHost::Current();
   ++host->commitCount;
   if (target == nullptr || copy == nullptr) return;
-  CopyAttributes(target, copy);
-  std::vector<HostNode*> mine = ChildrenOf(target), theirs = ChildrenOf(copy);
-  bool same = mine.size() == theirs.size() &&
-              std::equal(mine.begin(), mine.end(), theirs.begin(), [](HostNode* a, HostNode* b) { return SameTree(a, b); });
-  if (same) return;
-  for (HostNode* child : mine) {
-    UnlinkChild(child);
-    DeleteNode(child);
-  }
-  for (HostNode* child : theirs) LinkChild(target, CopyTree(child));
+  TakeOverCopy(target, copy);
 }
 
 HostNode* ZRT_CDECL CreateChildNodeCallback(HostNode* owner, const char* elementName, const char* name) {
