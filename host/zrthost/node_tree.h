@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace zrt::zrthost {
 using AttributeList = std::vector<std::pair<std::string, std::string>>;
 
 // A new parentless node named elementName.
-HostNode* NewNode(const std::string& elementName);
+HostNode* NewNode(std::string_view elementName);
 // A new node appended as parent's last child.
 HostNode* AppendNewChild(HostNode* parent, const std::string& elementName);
 // Appends child (parentless) as parent's last child.
@@ -24,7 +25,7 @@ void UnlinkChild(HostNode* child);
 void DeleteNode(HostNode* node);
 
 // Replaces the value of the first attribute called name, or appends a new attribute.
-void SetValue(HostNode* node, const std::string& name, const std::string& value);
+void SetValue(HostNode* node, std::string_view name, std::string_view value);
 // The attribute's value; null when the node has no such attribute.
 const char* Value(const HostNode* node, const std::string& name);
 // The attribute's value; "" when absent.

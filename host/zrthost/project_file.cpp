@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "host/zrthost/durable_file.h"
 #include "host/zrthost/node_tree.h"
@@ -24,10 +25,20 @@ std::string Located(const std::string& path, const std::string& content, ptrdiff
   return path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + why;
 }
 
+// A text of the file in the ANSI code page. ASCII text, nearly all of a project, is the
+// same in both and is used where it lies; other text is converted into *converted.
+std::string_view AnsiText(const char* utf8, std::string* converted) {
+  std::string_view text(utf8);
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
+  *converted = platform::Utf8ToAnsi(std::string(text));
+  return *converted;
+}
+
 HostNode* BuildTree(const pugi::xml_node& element) {
-  HostNode* node = NewNode(platform::Utf8ToAnsi(element.name()));
+  std::string name, value;
+  HostNode* node = NewNode(AnsiText(element.name(), &name));
   for (const pugi::xml_attribute& a : element.attributes()) {
-    SetValue(node, platform::Utf8ToAnsi(a.name()), platform::Utf8ToAnsi(a.value()));
+    SetValue(node, AnsiText(a.name(), &name), AnsiText(a.value(), &value));
   }
   for (const pugi::xml_node& child : element.children()) {
     if (child.type() == pugi::node_element) LinkChild(node, BuildTree(child));
