@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     return Failed(error.what());
   }
   std::ofstream uvproj(folder + "/Convert.uvproj", std::ios::binary);
-  if (!(uvproj << zrt::bench::GeneratedUvproj(kConvertFiles)) || !uvproj.flush()) return Failed("cannot write Convert.uvproj");
+  uvproj << zrt::bench::GeneratedUvproj(kConvertFiles);
+  if (!uvproj.flush()) return Failed("cannot write Convert.uvproj");
   return 0;
 }
