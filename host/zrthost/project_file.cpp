@@ -54,17 +54,23 @@ void WriteTree(const HostNode* node, pugi::xml_node parent) {
   for (HostNode* child = node->firstChild; child; child = child->nextSibling) WriteTree(child, element);
 }
 
+// The file's bytes in one read; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string* content) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+  if (size < 0) return false;
+  content->resize(static_cast<size_t>(size));
+  return static_cast<bool>(in.seekg(0).read(content->data(), size));
+}
+
 }  // namespace
 
 HostNode* LoadProjectFile(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::string content;
+  if (!ReadWholeFile(path, &content)) {
     *error = path + ": cannot open the project file";
     return nullptr;
   }
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string content = buffer.str();
   pugi::xml_document document;
   pugi::xml_parse_result result = document.load_buffer(content.data(), content.size(), kParseOptions, pugi::encoding_utf8);
   if (!result) {
@@ -79,6 +85,8 @@ HostNode* LoadProjectFile(const std::string& path, std::string* error) {
                           : "not a project file: no root element");
     return nullptr;
   }
+  // The document holds its own copy of the text: the file's goes before the tree is built.
+  std::string().swap(content);
   return BuildTree(root);
 }
 
