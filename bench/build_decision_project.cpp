@@ -59,52 +59,51 @@ BuildDecisionProject& BuildDecisionProject::Get() {
 }
 
 BuildDecisionProject::BuildDecisionProject() : folder_(testhost::NativePath(host_.directory()).string()) {
-  WriteFiles();
-  BuildHostTree();
-  WriteNinjaManifest();
-  PrimeNinjaLog();
+  WriteProjectFiles(folder_);
+  BuildHostTree(host_);
+  WriteNinjaProject(folder_);
 }
 
-void BuildDecisionProject::WriteFiles() {
-  for (const char* sub : {"/src", "/inc", "/Target"}) mkdir((folder_ + sub).c_str(), 0755);
-  for (int i = 0; i < kHeaderCount; ++i) WriteAged(folder_ + "/inc/" + HeaderName(i), "#pragma once\n", kInputAge);
+void WriteProjectFiles(const std::string& folder) {
+  for (const char* sub : {"/src", "/inc", "/Target"}) mkdir((folder + sub).c_str(), 0755);
+  for (int i = 0; i < kHeaderCount; ++i) WriteAged(folder + "/inc/" + HeaderName(i), "#pragma once\n", kInputAge);
   for (int i = 0; i < kSourceCount; ++i) {
     std::string text;
     for (int h : HeadersOf(i)) text += "#include \"" + HeaderName(h) + "\"\n";
-    WriteAged(folder_ + "/src/" + SourceName(i), text, kInputAge);
-    WriteAged(folder_ + "/Target/" + ObjectName(i), "", kOutputAge);
+    WriteAged(folder + "/src/" + SourceName(i), text, kInputAge);
+    WriteAged(folder + "/Target/" + ObjectName(i), "", kOutputAge);
   }
-  WriteAged(folder_ + "/Target/Bench.axf", "", kOutputAge);
+  WriteAged(folder + "/Target/Bench.axf", "", kOutputAge);
 }
 
-void BuildDecisionProject::BuildHostTree() {
+void BuildHostTree(TestHost& host) {
   // Empty tool files are enough for discovery; the probe, like every command, is
   // answered at once with no output and exit code 0.
-  std::string tools = host_.directory() + "\\ARM\\BIN40";
+  std::string tools = host.directory() + "\\ARM\\BIN40";
   for (const char* tool : {"armcc.exe", "armasm.exe", "armlink.exe"}) TestHost::MakeFile(tools + "\\" + tool);
-  host_.InstallPreferences("ARM|||inc|" + tools + "|\n");
-  host_.commandScript = [](const testhost::CommandRun&, std::string* output, int* exitCode) {
+  host.InstallPreferences("ARM|||inc|" + tools + "|\n");
+  host.commandScript = [](const testhost::CommandRun&, std::string* output, int* exitCode) {
     output->clear();
     *exitCode = 0;
     return 1;
   };
-  if (host_.Initialize("Bench.orbproj") != 1) throw std::runtime_error("the plug-in found no tool chain");
-  host_.CreateConfiguration("Target");
+  if (host.Initialize("Bench.orbproj") != 1) throw std::runtime_error("the plug-in found no tool chain");
+  host.CreateConfiguration("Target");
   // As the IDE does after reading each dependency file: one child per header.
   for (int i = 0; i < kSourceCount; ++i) {
-    HostNode* file = host_.CreateFile(host_.files(), ".\\src\\" + SourceName(i));
+    HostNode* file = host.CreateFile(host.files(), ".\\src\\" + SourceName(i));
     for (int h : HeadersOf(i)) testhost::AddChild(file, "Dependency", {{"RelativePath", ".\\inc\\" + HeaderName(h)}});
   }
-  host_.Table().ProjectOpened(host_.project(), "Target");
-  host_.commands.clear();
+  host.Table().ProjectOpened(host.project(), "Target");
+  host.commands.clear();
 }
 
-void BuildDecisionProject::WriteNinjaManifest() {
+void WriteNinjaProject(const std::string& folder) {
   // Header dependencies are implicit inputs, so ninja reads the same edges from its
   // manifest that the plug-in reads from the tree. The commands are never run for real
   // after priming; `true` keeps priming cheap. The image's 10,000 inputs go through a
   // response file, as a link command line that long would not fit.
-  std::ofstream out(folder_ + "/build.ninja", std::ios::binary);
+  std::ofstream out(folder + "/build.ninja", std::ios::binary);
   out << "rule cc\n  command = true armcc -c $in -o $out\n"
       << "rule link\n  command = true armlink @$out.rsp -o $out\n  rspfile = $out.rsp\n  rspfile_content = $in\n";
   std::string objects;
@@ -116,15 +115,13 @@ void BuildDecisionProject::WriteNinjaManifest() {
     objects += " " + object;
   }
   out << "build Target/Bench.axf: link" << objects << "\ndefault Target/Bench.axf\n";
-}
-
-void BuildDecisionProject::PrimeNinjaLog() {
+  out.close();
   // Without a log entry ninja treats every output as dirty; one real build records the
   // commands (the outputs' dates are left as they are). The check run must find no work.
   std::string output;
   struct rusage usage;
-  if (RunProcess({"ninja", "-C", folder_}, &output, &usage) != 0) throw std::runtime_error("priming ninja failed:\n" + output);
-  if (RunProcess({"ninja", "-n", "-C", folder_}, &output, &usage) != 0 || output.find("no work to do") == std::string::npos) {
+  if (RunProcess({"ninja", "-C", folder}, &output, &usage) != 0) throw std::runtime_error("priming ninja failed:\n" + output);
+  if (RunProcess({"ninja", "-n", "-C", folder}, &output, &usage) != 0 || output.find("no work to do") == std::string::npos) {
     throw std::runtime_error("ninja does not find the project up to date:\n" + output);
   }
 }

@@ -29,14 +29,20 @@ class BuildDecisionProject {
 
  private:
   BuildDecisionProject();
-  void WriteFiles();
-  void BuildHostTree();
-  void WriteNinjaManifest();
-  void PrimeNinjaLog();
 
   testhost::TestHost host_;
   std::string folder_;
 };
+
+// Writes the sources, headers, objects and image into folder (native form, absolute),
+// dated so that everything is up to date.
+void WriteProjectFiles(const std::string& folder);
+// Builds the project's tree in host ("Bench.orbproj", target "Target", every source with
+// its "Dependency" children) through the plug-in's entries, ending with ProjectOpened.
+void BuildHostTree(testhost::TestHost& host);
+// Writes folder/build.ninja naming the same files and edges, and primes ninja's log so
+// that `ninja -C folder` finds no work.
+void WriteNinjaProject(const std::string& folder);
 
 // The headers source i depends on (distinct indices below kHeaderCount).
 std::vector<int> HeadersOf(int source);

@@ -1,7 +1,6 @@
-// ConvertProject on a generated .uvproj of 3 targets (every group overridden in each
-// target, every tenth file excluded and overridden), against the XML reader alone and
-// parsing the same file alone with CXmlDocument and with pugixml; at 1,000, 10,000 and 100,000 files, so that the
-// cost per file shows how each step grows.
+// ConvertProject on a generated .uvproj (bench/generated_uvproj.h), against the XML reader
+// alone and parsing the same file alone with CXmlDocument and with pugixml; at 1,000,
+// 10,000 and 100,000 files, so that the cost per file shows how each step grows.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -9,39 +8,12 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "bench/generated_uvproj.h"
 #include "src/convert/uvproj_reader.h"
 #include "src/convert/xml_document.h"
-#include "tests/convert/uvision_fixture.h"
 #include "tests/host/test_host.h"
 
 namespace {
-
-using zrt::testing::Element;
-
-constexpr int kTargets = 3;
-constexpr int kFilesPerGroup = 100;
-
-std::string GeneratedProject(int files) {
-  std::string groupOption =
-      Element("GroupOption", Element("GroupArmAds", zrt::testing::Cads("2") + zrt::testing::Aads()));
-  std::string fileOption =
-      Element("FileOption", zrt::testing::Excluded() + Element("FileArmAds", zrt::testing::Cads("3")));
-  std::string groups;
-  for (int g = 0; g * kFilesPerGroup < files; ++g) {
-    std::vector<std::pair<std::string, std::string>> list;
-    for (int f = g * kFilesPerGroup; f < files && f < (g + 1) * kFilesPerGroup; ++f) {
-      list.push_back(
-          {"..\\src\\group" + std::to_string(g) + "\\file" + std::to_string(f) + ".c", f % 10 ? "" : fileOption});
-    }
-    groups += zrt::testing::XmlGroup("Group " + std::to_string(g), list, groupOption);
-  }
-  std::vector<zrt::testing::XmlTarget> targets(kTargets);
-  for (int t = 0; t < kTargets; ++t) {
-    targets[t].name = "Target " + std::to_string(t + 1);
-    targets[t].groups = Element("Groups", groups);
-  }
-  return zrt::testing::XmlProject(targets);
-}
 
 // One host for the whole run, and the generated project of each size in its folder.
 zrt::testhost::TestHost& Host() {
@@ -54,7 +26,7 @@ const std::string& ProjectPath(int files) {
   auto found = paths.find(files);
   if (found != paths.end()) return found->second;
   std::string path = Host().directory() + "\\generated" + std::to_string(files) + ".uvproj";
-  zrt::testhost::TestHost::MakeFile(path, GeneratedProject(files));
+  zrt::testhost::TestHost::MakeFile(path, zrt::bench::GeneratedUvproj(files));
   return paths[files] = path;
 }
 

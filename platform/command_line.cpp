@@ -50,9 +50,10 @@ std::string ReadArgument(const std::string& text, size_t* position) {
         quoted = !quoted;
       }
       ++i;
-    } else {
+    } else if (backslashes > 0) {
       argument.append(backslashes, '\\');
-      if (backslashes == 0) argument += text[i++];
+    } else {
+      argument += text[i++];
     }
   }
   *position = i;

@@ -7,19 +7,20 @@
 namespace zrt::hostnodes {
 namespace {
 
-void SetText(NodeText* text, const std::string& value) {
+void SetText(NodeText* text, std::string_view value) {
   platform::SharedHeapFree(text->data);
   *text = NodeText{};
   if (value.empty()) return;
   text->data = static_cast<char*>(platform::SharedHeapAllocate(value.size() + 1));
-  std::memcpy(text->data, value.c_str(), value.size() + 1);
+  std::memcpy(text->data, value.data(), value.size());
+  text->data[value.size()] = '\0';
   text->capacity = static_cast<uint32_t>(value.size() + 1);
   text->length = static_cast<uint32_t>(value.size());
 }
 
 std::string TextValue(const NodeText& text) { return text.length ? std::string(text.data, text.length) : ""; }
 
-bool TextEquals(const NodeText& text, const std::string& value) {
+bool TextEquals(const NodeText& text, std::string_view value) {
   return text.length == value.size() && (value.empty() || std::memcmp(text.data, value.data(), value.size()) == 0);
 }
 
@@ -51,7 +52,7 @@ const HostNodeDispatch kDispatch = {DestroyNode};
 
 }  // namespace
 
-HostNode* NewNode(const std::string& elementName) {
+HostNode* NewNode(std::string_view elementName) {
   auto* node = new HostNode{};
   node->dispatch = &kDispatch;
   node->attributes.next = node->attributes.previous = &node->attributes;
@@ -86,7 +87,7 @@ void DeleteNode(HostNode* node) {
   if (node) node->dispatch->Destroy(node, 1);
 }
 
-void SetValue(HostNode* node, const std::string& name, const std::string& value) {
+void SetValue(HostNode* node, std::string_view name, std::string_view value) {
   NodeAttribute* sentinel = &node->attributes;
   for (NodeAttribute* a = sentinel->next; a != sentinel; a = a->next) {
     if (TextEquals(a->name, name)) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace zrt::hostnodes {
 using AttributeList = std::vector<std::pair<std::string, std::string>>;
 
 // A new parentless node named elementName.
-HostNode* NewNode(const std::string& elementName);
+HostNode* NewNode(std::string_view elementName);
 // A new node appended as parent's last child, with the attributes given in order.
 HostNode* AddChild(HostNode* parent, const std::string& elementName, const AttributeList& attributes = {});
 // Appends child (parentless) as parent's last child.
@@ -25,7 +26,7 @@ void UnlinkChild(HostNode* child);
 void DeleteNode(HostNode* node);
 
 // Replaces the value of the first attribute called name, or appends a new attribute.
-void SetValue(HostNode* node, const std::string& name, const std::string& value);
+void SetValue(HostNode* node, std::string_view name, std::string_view value);
 // The attribute's value; null when the node has no such attribute.
 const char* Value(const HostNode* node, const std::string& name);
 // The attribute's value; "" when absent.

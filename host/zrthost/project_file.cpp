@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "host/zrthost/durable_file.h"
 #include "host/nodes/node_tree.h"
@@ -26,10 +27,20 @@ std::string Located(const std::string& path, const std::string& content, ptrdiff
   return path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + why;
 }
 
+// A text of the file in the ANSI code page. ASCII text, nearly all of a project, is the
+// same in both and is used where it lies; other text is converted into *converted.
+std::string_view AnsiText(const char* utf8, std::string* converted) {
+  std::string_view text(utf8);
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
+  *converted = platform::Utf8ToAnsi(std::string(text));
+  return *converted;
+}
+
 HostNode* BuildTree(const pugi::xml_node& element) {
-  HostNode* node = NewNode(platform::Utf8ToAnsi(element.name()));
+  std::string name, value;
+  HostNode* node = NewNode(AnsiText(element.name(), &name));
   for (const pugi::xml_attribute& a : element.attributes()) {
-    SetValue(node, platform::Utf8ToAnsi(a.name()), platform::Utf8ToAnsi(a.value()));
+    SetValue(node, AnsiText(a.name(), &name), AnsiText(a.value(), &value));
   }
   for (const pugi::xml_node& child : element.children()) {
     if (child.type() == pugi::node_element) LinkChild(node, BuildTree(child));
@@ -45,17 +56,23 @@ void WriteTree(const HostNode* node, pugi::xml_node parent) {
   for (HostNode* child = node->firstChild; child; child = child->nextSibling) WriteTree(child, element);
 }
 
+// The file's bytes in one read; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string* content) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+  if (size < 0) return false;
+  content->resize(static_cast<size_t>(size));
+  return static_cast<bool>(in.seekg(0).read(content->data(), size));
+}
+
 }  // namespace
 
 HostNode* LoadProjectFile(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::string content;
+  if (!ReadWholeFile(path, &content)) {
     *error = path + ": cannot open the project file";
     return nullptr;
   }
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string content = buffer.str();
   pugi::xml_document document;
   pugi::xml_parse_result result = document.load_buffer(content.data(), content.size(), kParseOptions, pugi::encoding_utf8);
   if (!result) {
@@ -70,6 +87,8 @@ HostNode* LoadProjectFile(const std::string& path, std::string* error) {
                           : "not a project file: no root element");
     return nullptr;
   }
+  // The document holds its own copy of the text: the file's goes before the tree is built.
+  std::string().swap(content);
   return BuildTree(root);
 }
 

@@ -52,6 +52,15 @@ size_t SkipUtf8(const char* s, size_t left) {
 // Length of an invalid GBK sequence at s: a lead byte with a bad trail byte counts as one.
 size_t SkipAnsi(const char*, size_t) { return 1; }
 
+// True when every byte is below 0x80: such text reads the same in UTF-8 and GBK, and
+// most project texts (names, paths, options) are like that, so they skip iconv.
+bool IsAscii(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool AppendCodePointAsAnsi(uint32_t codePoint, std::string* out) {
@@ -77,12 +86,14 @@ bool AppendCodePointAsAnsi(uint32_t codePoint, std::string* out) {
 }
 
 std::string Utf8ToAnsi(const std::string& utf8) {
+  if (IsAscii(utf8)) return utf8;
   std::string out;
   if (!Convert(kAnsiName, "UTF-8", utf8, "?", SkipUtf8, &out)) return utf8;
   return out;
 }
 
 std::string AnsiToUtf8(const std::string& ansi) {
+  if (IsAscii(ansi)) return ansi;
   std::string out;
   if (!Convert("UTF-8", kAnsiName, ansi, "\xEF\xBF\xBD", SkipAnsi, &out)) return ansi;
   return out;

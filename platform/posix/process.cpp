@@ -1,4 +1,4 @@
-// Processes through fork and exec: the command line is split by the Windows rules, '\'
+// Processes through vfork and exec: the command line is split by the Windows rules, '\'
 // in the program path and the working directory is read as '/', and one pipe carries
 // both stdout and stderr. A second, close-on-exec pipe tells the parent why a child
 // could not start.
@@ -49,8 +49,9 @@ void ClosePipe(int fds[2]) {
 }
 
 // In the child: connects the streams, enters the folder and execs; only async-signal-safe
-// calls, since the parent may have other threads.
-[[noreturn]] void RunChild(int outputFd, int statusFd, const char* directory, char* const* argv) {
+// calls, since the parent may have other threads. Not inlined: under vfork its locals
+// must live in a frame of its own, below the parent's.
+[[noreturn]] __attribute__((noinline)) void RunChild(int outputFd, int statusFd, const char* directory, char* const* argv) {
   StartFailure failure{0, 0};
   int input = open("/dev/null", O_RDONLY);
   if (input >= 0) dup2(input, STDIN_FILENO);
@@ -121,7 +122,10 @@ bool RunProcess(const std::string& commandLine, const std::string& workingDirect
     ClosePipe(outputPipe);
     return false;
   }
-  pid_t pid = fork();
+  // vfork: the child only sets up its streams and execs, so it borrows the parent's
+  // memory instead of copying its page tables, which for a host holding a large project
+  // made every later write to that memory fault once.
+  pid_t pid = vfork();
   if (pid == 0) RunChild(outputPipe[1], statusPipe[1], directory.c_str(), argv.data());
   int forkError = errno;
   close(outputPipe[1]);
