@@ -250,6 +250,18 @@ TEST(ToolBarTest, ButtonsSitAtTheRightEnd) {
   EXPECT_EQ(ui::ToolBarButtonAt(header, 150, 2), -1);
 }
 
+TEST(ToolBarTest, OnlyTheToolBarHeaderHasToolTips) {
+  ui::HeadlessDialog window(DialogTemplateById(IDD_PATH_LIST));
+  const std::vector<std::string> kTips = {"New", "Delete", "Move Up", "Move Down"};
+  int toolBars = 0;
+  for (const ui::HeadlessControl& control : window.All()) {
+    bool toolBar = (control.source->style & ui::kToolBar) != 0;
+    toolBars += toolBar;
+    EXPECT_EQ(control.tips, toolBar ? kTips : std::vector<std::string>());
+  }
+  EXPECT_EQ(toolBars, 1);
+}
+
 TEST(ToolBarTest, BitmapIsA998ByteSixteenColourBitmapOfFourImages) {
   std::vector<uint8_t> bitmap = ui::ToolBarBitmap();
   ASSERT_EQ(bitmap.size(), 998u);
