@@ -8,7 +8,8 @@ void CSpCombo::Fill(const char* const* texts, int count) {
   controls_->SetSelection(id_, 0);
 }
 
-RowPaint CSpecialListCtrl::PaintOf(int row) const {
+ui::RowPaint CSpecialListCtrl::PaintOf(int row) const {
+  using ui::SystemColour;
   if (row == m_nCurrentRow) return {SystemColour::kHighlight, SystemColour::kHighlightText};
   return {SystemColour::kWindow, SystemColour::kWindowText};
 }

@@ -21,23 +21,14 @@ class CSpCombo {
   int id_;
 };
 
-// System colours a row is painted with.
-enum class SystemColour { kWindow, kWindowText, kHighlight, kHighlightText };
-
-// How one row is painted: background and text colour.
-struct RowPaint {
-  SystemColour background;
-  SystemColour text;
-};
-
 // A list view that routes the reflected draw-item message to Draw.
 class CSpListCtrl {
  public:
   virtual ~CSpListCtrl() = default;
-  // Draws one row; the base draws nothing.
-  virtual void Draw(int /*row*/) {}
+  // Draws one row on painter; the base draws nothing.
+  virtual void Draw(int /*row*/, ui::RowPainter& /*painter*/) {}
   // The reflected draw-item message of row.
-  void OnDrawItem(int row) { Draw(row); }
+  void OnDrawItem(int row, ui::RowPainter& painter) { Draw(row, painter); }
 };
 
 // The hardware sub-page's driver list: every row painted by the list, the current row highlighted.
@@ -46,7 +37,9 @@ class CSpecialListCtrl : public CSpListCtrl {
   // The current row; -1 when none.
   int m_nCurrentRow = -1;
   // The colours of row on a whole-item draw.
-  RowPaint PaintOf(int row) const;
+  ui::RowPaint PaintOf(int row) const;
+  // Paints row in its colours.
+  void Draw(int row, ui::RowPainter& painter) override { painter.PaintRow(PaintOf(row)); }
 };
 
 }  // namespace zrt

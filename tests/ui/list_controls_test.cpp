@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "src/core/project_context.h"
@@ -250,6 +251,18 @@ TEST(ToolBarTest, ButtonsSitAtTheRightEnd) {
   EXPECT_EQ(ui::ToolBarButtonAt(header, 150, 2), -1);
 }
 
+TEST(ToolBarTest, OnlyTheToolBarHeaderHasToolTips) {
+  ui::HeadlessDialog window(DialogTemplateById(IDD_PATH_LIST));
+  const std::vector<std::string> kTips = {"New", "Delete", "Move Up", "Move Down"};
+  int toolBars = 0;
+  for (const ui::HeadlessControl& control : window.All()) {
+    bool toolBar = (control.source->style & ui::kToolBar) != 0;
+    toolBars += toolBar;
+    EXPECT_EQ(control.tips, toolBar ? kTips : std::vector<std::string>());
+  }
+  EXPECT_EQ(toolBars, 1);
+}
+
 TEST(ToolBarTest, BitmapIsA998ByteSixteenColourBitmapOfFourImages) {
   std::vector<uint8_t> bitmap = ui::ToolBarBitmap();
   ASSERT_EQ(bitmap.size(), 998u);
@@ -268,18 +281,38 @@ TEST(ToolBarTest, BitmapIsA998ByteSixteenColourBitmapOfFourImages) {
   EXPECT_EQ(bitmap[118] >> 4, 7); // bottom-left pixel: the silver background
 }
 
-TEST(SpecialControlsTest, ComboFillsInReverseAndRowsPaintTheCurrentOne) {
+TEST(SpecialControlsTest, ComboFillsInReverse) {
   ui::HeadlessDialog window(DialogTemplateById(IDD_PATH_LIST));
   const char* const kTypes[] = {"ROM", "RAM"};
   CSpCombo(&window, IDC_PATH_LIST).Fill(kTypes, 2);
   EXPECT_EQ(window.ItemText(IDC_PATH_LIST, 0), "RAM");
   EXPECT_EQ(window.ItemText(IDC_PATH_LIST, 1), "ROM");
   EXPECT_EQ(window.Selection(IDC_PATH_LIST), 0);
-  CSpecialListCtrl list;
-  EXPECT_EQ(list.PaintOf(0).background, SystemColour::kWindow);
-  list.m_nCurrentRow = 2;
-  EXPECT_EQ(list.PaintOf(2).background, SystemColour::kHighlight);
-  EXPECT_EQ(list.PaintOf(2).text, SystemColour::kHighlightText);
+}
+
+// Records the colours each row was painted in.
+struct RecordingPainter : ui::RowPainter {
+  void PaintRow(const ui::RowPaint& paint) override { painted.push_back({paint.background, paint.text}); }
+  std::vector<std::pair<ui::SystemColour, ui::SystemColour>> painted;
+};
+
+TEST(SpecialControlsTest, DrawItemReachesTheListsDrawAndPaintsTheCurrentRow) {
+  using ui::SystemColour;
+  CSpecialListCtrl special;
+  special.m_nCurrentRow = 2;
+  CSpListCtrl plain;
+  ui::DialogLogic page(DialogTemplateById(IDD_PATH_LIST));
+  RecordingPainter painter;
+  special.OnDrawItem(0, painter);
+  special.OnDrawItem(2, painter);
+  plain.OnDrawItem(1, painter);  // the base list draws nothing
+  page.OnDrawItem(IDC_PATH_LIST, 1, painter);
+  const std::vector<std::pair<SystemColour, SystemColour>> expected = {
+      {SystemColour::kWindow, SystemColour::kWindowText},
+      {SystemColour::kHighlight, SystemColour::kHighlightText},
+      {SystemColour::kWindow, SystemColour::kWindowText},
+  };
+  EXPECT_EQ(painter.painted, expected);
 }
 
 }  // namespace

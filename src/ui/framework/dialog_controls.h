@@ -97,6 +97,23 @@ class DialogControls {
   virtual void ShowEmbedded(int templateId, bool visible) = 0;
 };
 
+// System colours a row is painted with.
+enum class SystemColour { kWindow, kWindowText, kHighlight, kHighlightText };
+
+// How one row is painted: background and text colour.
+struct RowPaint {
+  SystemColour background;
+  SystemColour text;
+};
+
+// The backend's canvas for one row of an owner-drawn report list (a draw-item message).
+class RowPainter {
+ public:
+  virtual ~RowPainter() = default;
+  // Fills the row with paint's background and draws each column's text in its text colour.
+  virtual void PaintRow(const RowPaint& paint) = 0;
+};
+
 // What an open-file dialog is asked for.
 struct OpenFileRequest {
   std::string filter;            // "Text|*.txt|All|*.*||" pairs of name and pattern

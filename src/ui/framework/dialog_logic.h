@@ -43,8 +43,10 @@ class DialogLogic {
   virtual bool OnKeyDown(int /*id*/, uint32_t /*key*/, bool /*withAlt*/) { return false; }
   // The text an owner-drawn list shows for an item: the item's own text by default.
   virtual std::string DisplayText(int id, int index) const { return controls_->ItemText(id, index); }
-  // True when an owner-drawn report list paints row in the highlight colours; none by default.
-  virtual bool RowHighlighted(int /*id*/, int /*row*/) const { return false; }
+  // Row of owner-drawn report list id is to be drawn on painter; in the window colours by default.
+  virtual void OnDrawItem(int /*id*/, int /*row*/, RowPainter& painter) {
+    painter.PaintRow({SystemColour::kWindow, SystemColour::kWindowText});
+  }
   // An item of drag list id is dragged: at kBegin (item: the one under the cursor) true
   // lets the drag start; at kDragging (item: the one under the cursor, -1 past the end)
   // true shows the drop marker at it; at kDropped and kCancelled the answer is ignored.

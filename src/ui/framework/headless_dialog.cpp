@@ -1,5 +1,9 @@
 #include "src/ui/framework/headless_dialog.h"
 
+#include <iterator>
+
+#include "src/ui/framework/tool_bar.h"
+
 namespace zrt::ui {
 
 HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {
@@ -8,6 +12,7 @@ HeadlessDialog::HeadlessDialog(const DialogTemplate& dialogTemplate) : template_
     state.source = &control;
     state.text = control.label ? control.label : "";
     if (control.kind == ControlKind::kEdit || control.kind == ControlKind::kCombo) state.text.clear();
+    if (control.style & kToolBar) state.tips.assign(std::begin(kToolBarNames), std::end(kToolBarNames));
     controls_.push_back(state);
   }
 }

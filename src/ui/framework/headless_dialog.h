@@ -34,6 +34,7 @@ struct HeadlessControl {
   int caret = 0;
   std::vector<Item> items;
   std::vector<std::string> columns;
+  std::vector<std::string> tips;  // the tool tips of its tool bar's buttons, left to right
   HeadlessEditor editor;
 };
 

@@ -20,6 +20,7 @@
 #include "src/ui/framework/property_sheet.h"
 #include "src/ui/framework/tool_bar.h"
 #include "src/ui/path_list_dlg.h"
+#include "src/ui/special_controls.h"
 
 namespace zrt::ui {
 namespace {
@@ -67,7 +68,7 @@ struct Seen {
 
 class ControlsPage : public PropertyPage {
  public:
-  explicit ControlsPage(Seen* seen) : PropertyPage(kControls), seen_(seen) {}
+  explicit ControlsPage(Seen* seen) : PropertyPage(kControls), seen_(seen) { drivers_.m_nCurrentRow = 1; }
   bool OnInitDialog() override {
     DialogControls& c = *Controls();
     c.SetText(102, "只读文本");
@@ -86,7 +87,11 @@ class ControlsPage : public PropertyPage {
     c.SetText(121, "init.ini");
     return true;
   }
-  bool RowHighlighted(int id, int row) const override { return id == 111 && row == 1; }
+  // The report's rows are drawn by its list class, row 1 as the current one.
+  void OnDrawItem(int id, int row, RowPainter& painter) override {
+    if (id == 111) return drivers_.OnDrawItem(row, painter);
+    PropertyPage::OnDrawItem(id, row, painter);
+  }
   void OnControl(int id, ControlEvent event) override {
     seen_->events.push_back(std::to_string(id) + ":" + std::to_string(static_cast<int>(event)));
   }
@@ -105,6 +110,7 @@ class ControlsPage : public PropertyPage {
 
  private:
   Seen* seen_;
+  CSpecialListCtrl drivers_;
 };
 
 // A sheet that names its one tab.

@@ -80,7 +80,7 @@ class Win32Controls : public DialogControls {
     int pressed;
   };
 
-  // Paints one row of an owner-drawn report list, column by column.
+  // Has the logic draw one row of an owner-drawn report list.
   void DrawReportRow(const DRAWITEMSTRUCT& item) const;
   // Paints and runs the buttons of a header's tool bar.
   static LRESULT CALLBACK ToolBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -40,6 +40,41 @@ void InvertDropMarker(HWND list, int item) {
   DeleteObject(pattern);
 }
 
+// The system colour index of colour.
+int SystemColourIndex(SystemColour colour) {
+  static const int kIndexes[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+  return kIndexes[static_cast<int>(colour)];
+}
+
+// Paints the row of a report list's draw-item message, column by column.
+class ReportRowPainter : public RowPainter {
+ public:
+  ReportRowPainter(const DRAWITEMSTRUCT& item, const DialogControls& controls) : item_(item), controls_(controls) {}
+
+  void PaintRow(const RowPaint& paint) override {
+    int id = static_cast<int>(item_.CtlID);
+    int row = static_cast<int>(item_.itemID);
+    FillRect(item_.hDC, &item_.rcItem, GetSysColorBrush(SystemColourIndex(paint.background)));
+    SetTextColor(item_.hDC, GetSysColor(SystemColourIndex(paint.text)));
+    SetBkMode(item_.hDC, TRANSPARENT);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(item_.hwndItem, LVM_GETHEADER, 0, 0));
+    int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    for (int column = 0; column < columns; ++column) {
+      RECT cell = {};
+      cell.top = column;
+      cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+      SendMessageA(item_.hwndItem, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+      cell.left += 2;
+      std::string text = controls_.CellText(id, row, column);
+      DrawTextA(item_.hDC, text.c_str(), -1, &cell, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+  }
+
+ private:
+  const DRAWITEMSTRUCT& item_;
+  const DialogControls& controls_;
+};
+
 }  // namespace
 
 UINT DragListMessage() {
@@ -112,24 +147,8 @@ bool Win32Controls::DrawItem(const DRAWITEMSTRUCT& item) const {
 }
 
 void Win32Controls::DrawReportRow(const DRAWITEMSTRUCT& item) const {
-  int id = static_cast<int>(item.CtlID);
-  int row = static_cast<int>(item.itemID);
-  bool highlighted = logic_->RowHighlighted(id, row);
-  RECT r = item.rcItem;
-  FillRect(item.hDC, &r, GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetTextColor(item.hDC, GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  SetBkMode(item.hDC, TRANSPARENT);
-  HWND header = reinterpret_cast<HWND>(SendMessageA(item.hwndItem, LVM_GETHEADER, 0, 0));
-  int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-  for (int column = 0; column < columns; ++column) {
-    RECT cell = {};
-    cell.top = column;
-    cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
-    SendMessageA(item.hwndItem, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
-    cell.left += 2;
-    std::string text = CellText(id, row, column);
-    DrawTextA(item.hDC, text.c_str(), -1, &cell, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  }
+  ReportRowPainter painter(item, *this);
+  logic_->OnDrawItem(static_cast<int>(item.CtlID), static_cast<int>(item.itemID), painter);
 }
 
 Rect Win32Controls::ItemRect(int id, int index) const {

@@ -8,9 +8,23 @@
 namespace zrt::ui::win32 {
 namespace {
 
-// Starts the folder picker at the folder passed as lParam.
-int CALLBACK SelectInitialFolder(HWND window, UINT message, LPARAM, LPARAM data) {
-  if (message == BFFM_INITIALIZED && data != 0) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
+// The status line text for a folder: its path, or its display text when it has no path.
+std::string StatusTextOf(LPCITEMIDLIST item) {
+  char path[MAX_PATH] = "";
+  if (SHGetPathFromIDListA(item, path)) return path;
+  SHFILEINFOA info = {};
+  SHGetFileInfoA(reinterpret_cast<LPCSTR>(item), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
+  return info.szDisplayName;
+}
+
+// Starts the folder picker at the folder passed as data and keeps its status line on the
+// selected folder.
+int CALLBACK FolderPickerEvent(HWND window, UINT message, LPARAM item, LPARAM data) {
+  if (message == BFFM_INITIALIZED) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
+  if (message == BFFM_SELCHANGED) {
+    std::string text = StatusTextOf(reinterpret_cast<LPCITEMIDLIST>(item));
+    SendMessageA(window, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
   return 0;
 }
 
@@ -54,20 +68,27 @@ bool Win32Services::OpenFile(const OpenFileRequest& request, std::string* path) 
 }
 
 bool Win32Services::PickFolder(const FolderRequest& request, std::string* path) {
+  std::string initial = request.initialFolder;
+  if (initial.empty()) {
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    initial = current;
+  }
   char display[MAX_PATH] = "";
   BROWSEINFOA info = {};
   info.hwndOwner = owner_;
   info.pidlRoot = ItemListOf(request.root);
   info.pszDisplayName = display;
   info.lpszTitle = request.title.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  info.lpfn = SelectInitialFolder;
-  info.lParam = request.initialFolder.empty() ? 0 : reinterpret_cast<LPARAM>(request.initialFolder.c_str());
+  info.ulFlags = BIF_EDITBOX | BIF_STATUSTEXT | BIF_NEWDIALOGSTYLE;
+  info.lpfn = FolderPickerEvent;
+  info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
   LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
   if (info.pidlRoot != nullptr) CoTaskMemFree(const_cast<LPITEMIDLIST>(info.pidlRoot));
   if (chosen == nullptr) return false;
+  // A folder without a file-system path still counts as chosen when it has a display name.
   char folder[MAX_PATH] = "";
-  bool ok = SHGetPathFromIDListA(chosen, folder) != FALSE;
+  bool ok = SHGetPathFromIDListA(chosen, folder) != FALSE || display[0] != '\0';
   CoTaskMemFree(chosen);
   if (ok) *path = folder;
   return ok;
