@@ -356,7 +356,6 @@ TEST_F(BuildProjectTest, FileRemovedWhileItCompilesIsNotReadAndTheRestIsBuilt) {
   onCommand_ = [this, &util](const std::string& command) {
     if (command.find("util.c") == std::string::npos || util == nullptr) return;
     host_.Table().ProjectEvent(1, util);  // as the IDE does before removing a node
-    UnlinkChild(util);
     DeleteNode(util);
     util = nullptr;
   };
@@ -372,7 +371,6 @@ TEST_F(BuildProjectTest, ConfigurationRemovedByABeforeBuildCommandIsNotRead) {
   onCommand_ = [this](const std::string& command) {
     if (command != "host:remove the target" || target_ == nullptr) return;
     host_.Table().ProjectEvent(1, target_);
-    UnlinkChild(target_);
     DeleteNode(target_);
     target_ = nullptr;
   };

@@ -89,12 +89,8 @@ TEST_F(SectionChainTest, OptimisationLevelAndTime) {
     ResolvedSettings settings = ResolveFile(SectionKind::kCompiler);
     EXPECT_EQ(settings.OptLevel, c.level) << (c.fileOpt ? c.fileOpt : "none") << " over " << c.targetOpt;
     EXPECT_EQ(settings.OptTime, c.time) << (c.fileOpt ? c.fileOpt : "none") << " over " << c.targetOpt;
-    testhost::UnlinkChild(own);
     testhost::DeleteNode(own);
-    if (onFile) {
-      testhost::UnlinkChild(onFile);
-      testhost::DeleteNode(onFile);
-    }
+    testhost::DeleteNode(onFile);
   }
 }
 

@@ -79,7 +79,9 @@ void UnlinkChild(HostNode* child) {
 }
 
 void DeleteNode(HostNode* node) {
-  if (node) node->dispatch->Destroy(node, 1);
+  if (node == nullptr) return;
+  UnlinkChild(node);
+  node->dispatch->Destroy(node, 1);
 }
 
 void SetValue(HostNode* node, const std::string& name, const std::string& value) {

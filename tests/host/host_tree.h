@@ -20,7 +20,8 @@ HostNode* AddChild(HostNode* parent, const std::string& elementName, const Attri
 void LinkChild(HostNode* parent, HostNode* child);
 // Takes child out of its parent's children (it keeps its own subtree).
 void UnlinkChild(HostNode* child);
-// Destroys a node (any maker's) through its dispatch table.
+// Takes a node out of its parent, if any, and destroys it (any maker's) through its
+// dispatch table.
 void DeleteNode(HostNode* node);
 
 // Sets (or appends) an attribute.

@@ -32,10 +32,7 @@ void ZRT_CDECL CommitNodeCallback(HostNode* target, HostNode* copy) {
   bool same = mine.size() == theirs.size() &&
               std::equal(mine.begin(), mine.end(), theirs.begin(), [](HostNode* a, HostNode* b) { return SameTree(a, b); });
   if (same) return;
-  for (HostNode* child : mine) {
-    UnlinkChild(child);
-    DeleteNode(child);
-  }
+  for (HostNode* child : mine) DeleteNode(child);
   for (HostNode* child : theirs) LinkChild(target, CopyTree(child));
 }
 
@@ -49,7 +46,6 @@ HostNode* ZRT_CDECL CreateChildNodeCallback(HostNode* owner, const char* element
 
 void ZRT_CDECL RemoveChildCallback(HostNode*, HostNode* child) {
   ++TestHost::Current()->removeCount;
-  UnlinkChild(child);
   DeleteNode(child);
 }
 

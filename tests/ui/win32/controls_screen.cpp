@@ -223,10 +223,11 @@ int Run(const std::string& folder) {
       {"texts the code set report no change", !has("102:1") && !has("121:1")},
   };
   int passed = 0, failed = 0;
-  for (const Check& check : checks) {
+  auto report = [&](const Check& check) {
     std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
     ++(check.held ? passed : failed);
-  }
+  };
+  for (const Check& check : checks) report(check);
   std::string editorShown;
   std::thread pathDriver([&] { problem = DrivePathList(folder, &editorShown); });
   CPathListDlg pathList(".\\inc;.\\src;.\\startup");
@@ -238,10 +239,7 @@ int Run(const std::string& folder) {
       {"path list ended with OK", pathResult == kIdOk},
       {"edited, moved up, dragged down: " + pathList.Text(), pathList.Text() == ".\\inc;.\\lib;.\\startup"},
   };
-  for (const Check& check : pathChecks) {
-    std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
-    ++(check.held ? passed : failed);
-  }
+  for (const Check& check : pathChecks) report(check);
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
