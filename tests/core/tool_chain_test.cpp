@@ -140,7 +140,6 @@ struct ProbeScript {
 
 TEST(ProbeCompiler, AcceptsAQuietZeroExit) {
   Context() = ProjectContext{};
-  Context().projectPath = "C:\\p\\demo.orbproj";
   Interface().RunCommand = ProbeScript::Run;
   struct Case {
     const char* output;

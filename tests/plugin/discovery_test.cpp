@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "platform/registry.h"
 #include "tests/host/test_host.h"
@@ -16,9 +16,7 @@ const DeviceRecord kLpc2368 = {"NXP (founded by Philips)", "LPC2368", nullptr, k
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class DiscoveryTest : public ::testing::Test {
