@@ -204,6 +204,9 @@ TEST_F(InitializeContextTest, ProbedCompilerGetsTheCpuOption) {
   EXPECT_EQ(c.cpuOption, "\"Cortex-M4.fp\"");
   EXPECT_EQ(c.deviceOption, "");
   EXPECT_EQ(c.toolChainFound, 1);
+  ProbeScript::output = "armcc: error: unknown option --cpu";  // an older compiler now: no --cpu left over
+  EXPECT_EQ(InitializeContext(info_), 1);
+  EXPECT_EQ(Context().cpuOption, "");
 }
 
 TEST_F(InitializeContextTest, CompilerReportingAnErrorGetsTheDeviceOption) {

@@ -158,7 +158,7 @@ TEST_F(PathListTest, BrowsePicksAFolderRelativeToTheProject) {
     EXPECT_TRUE(list.Edit().visible());  // the editor stays while browsing
     list.Edit().OnKillFocus(CListBoxEx::kButtonWindow);
     EXPECT_EQ(list.EditingItem(), 1);  // focus moving to the browse button is no end
-    list.Edit().OnKillFocus(99);
+    list.Button().OnKillFocus(99);  // the button, once its click is over, ends the edit losing focus
     EXPECT_EQ(list.EditingItem(), -1);
     dialog.OnControl(IDC_PATH_LIST, ui::ControlEvent::kFocusLost);
   });
