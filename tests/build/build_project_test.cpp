@@ -15,8 +15,7 @@
 namespace zrt::testhost {
 namespace {
 
-const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)",
-                                     nullptr};
+const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)", nullptr};
 const DeviceRecord kLpc2368 = {"NXP (founded by Philips)", "LPC2368", nullptr, kLpc2368Lines, nullptr};
 
 // A node's attribute, "" when absent.

@@ -14,8 +14,6 @@
 namespace zrt::ui {
 namespace {
 
-using testing::TestPage;
-
 class UiScriptTest : public ::testing::Test {
  protected:
   UiScriptTest() : sheet_(7, "测试"), page_(&log_), second_(&log_) {
@@ -38,8 +36,8 @@ class UiScriptTest : public ::testing::Test {
 
   std::vector<std::string> log_;
   PropertySheet sheet_;
-  TestPage page_;
-  TestPage second_;
+  testing::TestPage page_;
+  testing::TestPage second_;
   std::unique_ptr<HeadlessSheet> headless_;
 };
 
