@@ -4,7 +4,8 @@
 # negated, a statement deleted; see scripts/mutate.py), builds incrementally in
 # build/mutate (Debug, no sanitizers) and runs the suites that link src/. A mutant is
 # killed when a suite fails or times out, survives when all pass, and is "not viable"
-# when it does not build (then the next candidate replaces it).
+# when it does not build or its file is not compiled here (src/ui/framework/win32/ on
+# Linux); then the next candidate replaces it.
 #
 #   scripts/mutate.sh [COUNT [SEED]]     defaults: MUTATE_COUNT=60, MUTATE_SEED=12
 #
@@ -58,7 +59,7 @@ while IFS=$'\t' read -r -u 3 file line column kind before after && [ "$viable" -
   mutated=$file
   python3 scripts/mutate.py apply "$file" "$line" "$column" "$before" "$after" || { restore; continue; }
   change="$kind: '$before' -> '$after'"
-  if ! build_quietly; then
+  if ! build_quietly || ! grep -qF "/$(basename "$file").o" "$build/last-build.txt"; then
     result="not viable"; notViable=$((notViable + 1))
   else
     viable=$((viable + 1))

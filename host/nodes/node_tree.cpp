@@ -84,7 +84,9 @@ void UnlinkChild(HostNode* child) {
 }
 
 void DeleteNode(HostNode* node) {
-  if (node) node->dispatch->Destroy(node, 1);
+  if (node == nullptr) return;
+  UnlinkChild(node);
+  node->dispatch->Destroy(node, 1);
 }
 
 void SetValue(HostNode* node, std::string_view name, std::string_view value) {
@@ -147,10 +149,7 @@ void TakeOverCopy(HostNode* target, const HostNode* copy) {
     if (!SameTree(a, b)) break;
   }
   if (a == nullptr && b == nullptr) return;
-  for (HostNode* child : ChildrenOf(target)) {
-    UnlinkChild(child);
-    DeleteNode(child);
-  }
+  for (HostNode* child : ChildrenOf(target)) DeleteNode(child);
   for (const HostNode* child = copy->firstChild; child; child = child->nextSibling) LinkChild(target, CopyTree(child));
 }
 

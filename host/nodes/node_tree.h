@@ -22,7 +22,8 @@ HostNode* AddChild(HostNode* parent, const std::string& elementName, const Attri
 void LinkChild(HostNode* parent, HostNode* child);
 // Takes child out of its parent's children; it keeps its own subtree.
 void UnlinkChild(HostNode* child);
-// Destroys a node of any maker through its dispatch table; null is ignored.
+// Takes a node out of its parent, if any, and destroys it (any maker's) through its
+// dispatch table; null is ignored.
 void DeleteNode(HostNode* node);
 
 // Replaces the value of the first attribute called name, or appends a new attribute.

@@ -60,7 +60,6 @@ void RecordDependencies(Workspace& ws, const std::vector<std::string>& compiledS
     if (entries == old) continue;
     for (HostNode* child : ChildrenOf(file)) {
       if (NameOf(child) != kDependencyElement) continue;
-      UnlinkChild(child);
       DeleteNode(child);
     }
     for (const std::string& entry : entries) SetValue(AddChild(file, kDependencyElement), "RelativePath", entry);

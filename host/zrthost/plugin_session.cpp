@@ -33,7 +33,6 @@ HostNode* ZRT_CDECL CreateChildNodeCallback(HostNode* owner, const char* element
 void ZRT_CDECL RemoveChildCallback(HostNode* parent, HostNode* child) {
   if (parent == nullptr || child == nullptr || child->parent != parent) return;
   PluginSession::Current()->treeChanged = true;
-  UnlinkChild(child);
   DeleteNode(child);
 }
 

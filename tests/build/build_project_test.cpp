@@ -1,9 +1,11 @@
 // Builds, single-file compiles, dependency and include enumeration and clean, through
-// the interface table, with the tool emulator really run by the test host.
+// the interface table, with the tool emulator really run by the test host; also against
+// hosts that change the tree or the files while a command runs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +15,7 @@
 namespace zrt::testhost {
 namespace {
 
-const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)",
-                                     nullptr};
+const char* const kLpc2368Lines[] = {"CPU IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI-S)", nullptr};
 const DeviceRecord kLpc2368 = {"NXP (founded by Philips)", "LPC2368", nullptr, kLpc2368Lines, nullptr};
 
 // A node's attribute, "" when absent.
@@ -31,7 +32,8 @@ class BuildProjectTest : public ::testing::Test {
   void SetUp() override {
     host_.InstallPreferences("ARM|||" + host_.directory() + "\\inc|" + ToolDirectory() + "|\n");
     host_.commandScript = [this](const CommandRun& run, std::string* output, int* exitCode) {
-      if (!stopWhen_.empty() && run.commandLine.find(stopWhen_) != std::string::npos) host_.Table().StopBuild();
+      if (onCommand_) onCommand_(run.commandLine);
+      if (run.commandLine.rfind("host:", 0) == 0) return 1;  // a command only the host knows
       return RunForReal()(run, output, exitCode);
     };
     ASSERT_EQ(host_.Initialize("proj.orbproj", true, &kLpc2368), 1);
@@ -73,6 +75,7 @@ class BuildProjectTest : public ::testing::Test {
   std::vector<std::string> Runs() const {
     std::vector<std::string> runs;
     for (const CommandRun& run : host_.commands) {
+      if (run.commandLine.rfind("host:", 0) == 0) continue;
       std::string program = run.commandLine.substr(0, run.commandLine.find(' '));
       program = program.substr(program.find_last_of("\\/") + 1);
       std::string last = run.commandLine.substr(run.commandLine.find_last_of(' ') + 1);
@@ -92,7 +95,7 @@ class BuildProjectTest : public ::testing::Test {
   TestHost host_;
   HostNode* target_ = nullptr;
   HostNode* group_ = nullptr;
-  std::string stopWhen_;
+  std::function<void(const std::string&)> onCommand_;  // what the host does during each command
 };
 
 const std::vector<std::string> kFullBuild = {"armcc.exe \".\\src\\main.c\"", "armcc.exe \".\\src\\util.c\"",
@@ -268,12 +271,14 @@ TEST_F(BuildProjectTest, LibraryOutput) {
 
 TEST_F(BuildProjectTest, StopDuringTheThirdFileEndsTheBuildAfterIt) {
   Source(".\\src\\more.c", "int more;\n");
-  stopWhen_ = "startup.s";
+  onCommand_ = [this](const std::string& command) {
+    if (command.find("startup.s") != std::string::npos) host_.Table().StopBuild();
+  };
   EXPECT_EQ(Build(), 1);
   EXPECT_EQ(Runs(), (std::vector<std::string>{"armcc.exe \".\\src\\main.c\"", "armcc.exe \".\\src\\util.c\"",
                                               "armasm.exe \".\\src\\startup.s\""}));
   EXPECT_EQ(host_.output.back(), "Stop build...\r\n");
-  stopWhen_.clear();
+  onCommand_ = nullptr;
   EXPECT_EQ(Build(), 1);  // the next build starts afresh
   EXPECT_EQ(Runs().back(), "armlink.exe \".\\Target\\proj.axf\"");
 }
@@ -312,16 +317,72 @@ TEST_F(BuildProjectTest, IncludePathsOfTheConfiguration) {
   EXPECT_EQ(host_.Table().NextIncludePath(entry, sizeof entry, 0), 0);
 }
 
-TEST_F(BuildProjectTest, CleanDeletesObjectsAndImageOnly) {
+TEST_F(BuildProjectTest, CleanDeletesObjectsAndImageOnlyAndKeepsTheCurrentDirectory) {
   SetValue(ChildNamed(target_, "ZRT_Output"), "OutHex", "1");
   ASSERT_EQ(Build(), 1);
+  std::filesystem::path elsewhere = NativePath(host_.directory() + "\\elsewhere");
+  std::filesystem::create_directories(elsewhere);
+  std::filesystem::current_path(elsewhere);
   host_.Table().CleanOutputs();
+  EXPECT_EQ(std::filesystem::current_path(), elsewhere);
   for (const char* gone : {".\\Target\\main.o", ".\\Target\\util.o", ".\\Target\\startup.o", ".\\Target\\proj.axf"}) {
     EXPECT_FALSE(Exists(gone)) << gone;
   }
   for (const char* kept : {".\\Target\\main.d", ".\\Target\\proj.hex", ".\\Target\\proj.sct", ".\\Target\\proj.map"}) {
     EXPECT_TRUE(Exists(kept)) << kept;
   }
+}
+
+TEST_F(BuildProjectTest, HeaderRewrittenByABeforeCompileCommandRecompilesItsLaterDependents) {
+  Source(".\\src\\late.c", "#include \"defs.h\"\nint late;\n");
+  ASSERT_EQ(Build(), 1);
+  for (HostNode* file : ChildrenOf(group_)) host_.RecordDependencies(file);
+  ASSERT_EQ(Build(), 1);
+  ASSERT_EQ(Runs(), std::vector<std::string>{"armlink.exe \".\\Target\\proj.axf\""});
+  // util.c compiles; the command before its compile rewrites the header main.c and late.c include.
+  Touch(".\\src\\util.c");
+  SetValue(ChildNamed(target_, "ZRT_User"), "BfC", "1,(host:rewrite defs.h)#0,()");
+  onCommand_ = [this](const std::string& command) {
+    if (command == "host:rewrite defs.h") Touch(".\\src\\defs.h");
+  };
+  ASSERT_EQ(Build(), 1);
+  EXPECT_EQ(Runs(), (std::vector<std::string>{"armcc.exe \".\\src\\util.c\"",
+                                              "armcc.exe \".\\src\\late.c\"", "armlink.exe \".\\Target\\proj.axf\""}));
+}
+
+TEST_F(BuildProjectTest, FileRemovedWhileItCompilesIsNotReadAndTheRestIsBuilt) {
+  HostNode* first = File(".\\src\\main.c");  // the loop must go on with the next file
+  onCommand_ = [this, &first](const std::string& command) {
+    if (command.find("main.c") == std::string::npos || first == nullptr) return;
+    host_.Table().ProjectEvent(1, first);  // as the IDE does before removing a node
+    DeleteNode(first);
+    first = nullptr;
+  };
+  EXPECT_EQ(Build(), 1);
+  EXPECT_EQ(Runs(), kFullBuild);
+  const std::string& link = host_.commands.back().commandLine;
+  EXPECT_EQ(link.find("main.o"), std::string::npos) << link;
+  EXPECT_NE(link.find("\".\\Target\\util.o\" \".\\Target\\startup.o\""), std::string::npos) << link;
+  onCommand_ = nullptr;
+}
+
+TEST_F(BuildProjectTest, ConfigurationRemovedByABeforeBuildCommandIsNotRead) {
+  SetValue(ChildNamed(target_, "ZRT_User"), "BfB", "1,(host:remove the target)#0,()");
+  onCommand_ = [this](const std::string& command) {
+    if (command != "host:remove the target" || target_ == nullptr) return;
+    host_.Table().ProjectEvent(1, target_);
+    DeleteNode(target_);
+    target_ = nullptr;
+  };
+  EXPECT_EQ(Build(), 0);  // nothing left to link with
+}
+
+TEST_F(BuildProjectTest, NullSourcePathGivesNoDependency) {
+  ASSERT_EQ(Build(), 1);
+  char entry[260] = "";
+  ASSERT_EQ(host_.Table().NextDependency(".\\src\\main.c", entry, sizeof entry, 1), 1);
+  EXPECT_EQ(host_.Table().NextDependency(nullptr, entry, sizeof entry, 1), 0);
+  EXPECT_EQ(host_.Table().NextDependency(nullptr, entry, sizeof entry, 0), 0);
 }
 
 TEST(BuildRefusalTest, NoToolChainAndNothingToBuild) {

@@ -21,9 +21,6 @@ class SectionChainTest : public ConfigTest {
     file_ = AddChild(subgroup_, "File", {{"RelativePath", "uart.c"}, {"FileType", "1"}});
   }
 
-  HostNode* Target(HostNode* configuration, const char* section, const AttributeList& values) {
-    return AddChild(configuration, section, values);
-  }
   HostNode* Override(HostNode* node, const char* section, const char* configuration, AttributeList values) {
     values.insert(values.begin(), {"Name", configuration});
     return AddChild(node, section, values);
@@ -40,8 +37,8 @@ class SectionChainTest : public ConfigTest {
 };
 
 TEST_F(SectionChainTest, ChainRunsFromTheFileOutToTheConfiguration) {
-  HostNode* own = Target(debug_, "ZRT_CParam", {});
-  HostNode* releaseOwn = Target(release_, "ZRT_CParam", {});
+  HostNode* own = AddChild(debug_, "ZRT_CParam", {});
+  HostNode* releaseOwn = AddChild(release_, "ZRT_CParam", {});
   HostNode* onGroup = Override(group_, "ZRT_CParam", "Debug", {});
   HostNode* releaseGroup = Override(group_, "ZRT_CParam", "Release", {});
   Override(subgroup_, "ZRT_AsmParam", "Debug", {});
@@ -54,7 +51,7 @@ TEST_F(SectionChainTest, ChainRunsFromTheFileOutToTheConfiguration) {
 }
 
 TEST_F(SectionChainTest, IncompleteRecordsArePassedOverAsAWhole) {
-  Target(debug_, "ZRT_CParam", {{"Code", "0,0,0,0,0,0"}, {"Language", "0,0,0,0"}});
+  AddChild(debug_, "ZRT_CParam", {{"Code", "0,0,0,0,0,0"}, {"Language", "0,0,0,0"}});
   Override(group_, "ZRT_CParam", "Debug", {{"Code", "1,1,1,1,1"}, {"Language", "1,1,1,1"}});
   Override(file_, "ZRT_CParam", "Debug", {{"Code", "x"}, {"Language", "2,1,2"}});
   ResolvedSettings settings = ResolveFile(SectionKind::kCompiler);
@@ -63,7 +60,7 @@ TEST_F(SectionChainTest, IncompleteRecordsArePassedOverAsAWhole) {
 }
 
 TEST_F(SectionChainTest, TextsAccumulateInnermostFirst) {
-  Target(debug_, "ZRT_CParam", {{"Def", "B=1"}, {"Inc", "..\\inc"}, {"Misc", ""}});
+  AddChild(debug_, "ZRT_CParam", {{"Def", "B=1"}, {"Inc", "..\\inc"}, {"Misc", ""}});
   Override(group_, "ZRT_CParam", "Debug", {{"Def", ""}, {"Inc", "..\\drv"}, {"Misc", "--c99"}});
   Override(file_, "ZRT_CParam", "Debug", {{"Def", "A"}});
   ResolvedSettings settings = ResolveFile(SectionKind::kCompiler);
@@ -84,22 +81,18 @@ TEST_F(SectionChainTest, OptimisationLevelAndTime) {
       {"4,2", "4,2", 4, 2},
   };
   for (const Case& c : cases) {
-    HostNode* own = Target(debug_, "ZRT_CParam", {{"Opt", c.targetOpt}});
+    HostNode* own = AddChild(debug_, "ZRT_CParam", {{"Opt", c.targetOpt}});
     HostNode* onFile = c.fileOpt ? Override(file_, "ZRT_CParam", "Debug", {{"Opt", c.fileOpt}}) : nullptr;
     ResolvedSettings settings = ResolveFile(SectionKind::kCompiler);
     EXPECT_EQ(settings.OptLevel, c.level) << (c.fileOpt ? c.fileOpt : "none") << " over " << c.targetOpt;
     EXPECT_EQ(settings.OptTime, c.time) << (c.fileOpt ? c.fileOpt : "none") << " over " << c.targetOpt;
-    testhost::UnlinkChild(own);
     testhost::DeleteNode(own);
-    if (onFile) {
-      testhost::UnlinkChild(onFile);
-      testhost::DeleteNode(onFile);
-    }
+    testhost::DeleteNode(onFile);
   }
 }
 
 TEST_F(SectionChainTest, ListComesFromTheConfigurationOnly) {
-  Target(debug_, "ZRT_AsmParam", {{"List", "1,0"}, {"Language", "0"}});
+  AddChild(debug_, "ZRT_AsmParam", {{"List", "1,0"}, {"Language", "0"}});
   Override(group_, "ZRT_AsmParam", "Debug", {{"List", "0,0"}, {"Language", "1"}});
   Override(file_, "ZRT_AsmParam", "Debug", {{"List", "1,1"}, {"Language", "2"}});
   ResolvedSettings settings = ResolveFile(SectionKind::kAssembler);
@@ -108,13 +101,13 @@ TEST_F(SectionChainTest, ListComesFromTheConfigurationOnly) {
 }
 
 TEST_F(SectionChainTest, FlagsInheritOneByOneAndTheTargetMayHoldInherit) {
-  Target(debug_, "ZRT_AsmParam", {{"Code", "2,0,0,1,0,0"}, {"Language", "2"}});
+  AddChild(debug_, "ZRT_AsmParam", {{"Code", "2,0,0,1,0,0"}, {"Language", "2"}});
   Override(file_, "ZRT_AsmParam", "Debug", {{"Code", "2,1,2,2,2,2"}, {"Language", "2"}});
   ResolvedSettings settings = ResolveFile(SectionKind::kAssembler);
   EXPECT_EQ(std::vector<int>(settings.Code, settings.Code + 6), (std::vector<int>{2, 1, 0, 1, 0, 0}));
   EXPECT_EQ(settings.Language[kNoWarnings], 2);
   EXPECT_EQ(settings.OptLevel, 4);  // the assembler has no Opt
-  Target(debug_, "ZRT_CParam", {{"Code", "1,0,0,0,0,0"}});
+  AddChild(debug_, "ZRT_CParam", {{"Code", "1,0,0,0,0,0"}});
   Override(file_, "ZRT_CParam", "Debug", {{"Code", "2,1,2,2,2,2"}});
   settings = ResolveFile(SectionKind::kCompiler);
   EXPECT_EQ(std::vector<int>(settings.Code, settings.Code + 6), (std::vector<int>{1, 1, 0, 0, 0, 0}));

@@ -1,7 +1,7 @@
 // Every real uVision project of the shared corpus converted through the interface table
 // by the test host: accepted or refused as it must be, and, when accepted, the targets,
 // groups, files, exclusions, override sections and current target that the source file
-// itself gives (recomputed here without the plug-in's readers).
+// itself gives (recomputed here without the plug-in's readers; XML where libxml2 links).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -27,50 +27,40 @@ enum Outcome { kAccepted, kRefused, kForeignToolChain };
 struct CorpusProject {
   const char* file;  // below the corpus folder
   Outcome outcome;
-  size_t targets;
-  size_t groups;
-  size_t files;
-  size_t exclusions;  // excluded (group or file, target) pairs
-  int overrideSections;
-  const char* currentTarget;
+  size_t files;          // counted here too, for builds that cannot recompute XML
   const char* firstRom;  // Rom of the first target's ZRT_Linker; "" when none is written
 };
 
 const CorpusProject kCorpus[] = {
-    // file, outcome, targets, groups, files, exclusions, override sections, current target, first Rom
-    {"uvproj/01_chibios_lpc1114/ch.uvproj", kAccepted, 1, 7, 115, 0, 0, "Demo", "0x08000000"},
-    {"uvproj/03_rtthread_cme_m7_template/template.uvproj", kAccepted, 1, 1, 0, 0, 0, "rtthread", ""},
-    {"uvproj/05_stm32f103_blinky_2tgt/Blinky.uvproj", kAccepted, 2, 4, 5, 0, 0, "STM32F103 Simulator", "0x08000000"},
-    {"uvproj/07_alientek_stm32f103_led/LED.uvproj", kAccepted, 1, 5, 13, 0, 0, "Target 1", "0x08000000"},
-    {"uvproj/08_stm32f0_stdperiph_template_m0/Project.uvproj", kAccepted, 1, 6, 28, 0, 0, "STM320518-EVAL",
-     "0x08000000"},
-    {"uvproj/10_lpc2129_fan_arm7_mdk5/Project.uvproj", kAccepted, 1, 1, 5, 0, 0, "Target 1", ""},
-    {"uvproj/11_holtek_ht32f1765_entities/Project.uvproj", kAccepted, 1, 9, 37, 0, 0, "HT32", ""},
-    {"uvproj/13_stm32f407_ssd1963_m4_abs_paths/Blinky.uvproj", kAccepted, 2, 3, 13, 0, 0, "STM32F407 RAM",
-     "0x08000000"},
-    {"uvproj/14_stm32f051_dimmer_m0_lib/Project.uvproj", kAccepted, 1, 4, 46, 0, 0, "LED Rotary Dimmer", "0x08000000"},
+    // file, outcome, files, first Rom
+    {"uvproj/01_chibios_lpc1114/ch.uvproj", kAccepted, 115, "0x08000000"},
+    {"uvproj/03_rtthread_cme_m7_template/template.uvproj", kAccepted, 0, ""},
+    {"uvproj/05_stm32f103_blinky_2tgt/Blinky.uvproj", kAccepted, 5, "0x08000000"},
+    {"uvproj/07_alientek_stm32f103_led/LED.uvproj", kAccepted, 13, "0x08000000"},
+    {"uvproj/08_stm32f0_stdperiph_template_m0/Project.uvproj", kAccepted, 28, "0x08000000"},
+    {"uvproj/10_lpc2129_fan_arm7_mdk5/Project.uvproj", kAccepted, 5, ""},
+    {"uvproj/11_holtek_ht32f1765_entities/Project.uvproj", kAccepted, 37, ""},
+    {"uvproj/13_stm32f407_ssd1963_m4_abs_paths/Blinky.uvproj", kAccepted, 13, "0x08000000"},
+    {"uvproj/14_stm32f051_dimmer_m0_lib/Project.uvproj", kAccepted, 46, "0x08000000"},
     // A target without "Groups".
-    {"uvproj/15_rtthread_asm9260t_template_nogroups/template.uvproj", kRefused, 0, 0, 0, 0, 0, "", ""},
-    {"uvproj/17_freertos_lm3s8962_m3_uip/RTOSDemo.uvproj", kAccepted, 1, 4, 41, 0, 0, "FreeRTOS_Demo", ""},
+    {"uvproj/15_rtthread_asm9260t_template_nogroups/template.uvproj", kRefused, 0, ""},
+    {"uvproj/17_freertos_lm3s8962_m3_uip/RTOSDemo.uvproj", kAccepted, 41, ""},
     // Group options on a different group per target, file options with exclusions.
-    {"uvproj/18_stm32l1xx_stdperiph_template_groupopt_fileopt/Project.uvproj", kAccepted, 2, 7, 48, 6, 10,
-     "STM32L152D-EVAL", "0x08000000"},
-    {"uvproj/20_gas_flow_meter_stm32f103_startup_excl/Project.uvproj", kAccepted, 1, 5, 45, 7, 7, "gas-flow-meter",
-     "0x08000000"},
-    {"uvproj/23_stm32f4xx_stdperiph_template_4tgt_large/Project.uvproj", kAccepted, 4, 4, 42, 17, 17, "STM32F401xx",
-     "0x08000000"},
+    {"uvproj/18_stm32l1xx_stdperiph_template_groupopt_fileopt/Project.uvproj", kAccepted, 48, "0x08000000"},
+    {"uvproj/20_gas_flow_meter_stm32f103_startup_excl/Project.uvproj", kAccepted, 45, "0x08000000"},
+    {"uvproj/23_stm32f4xx_stdperiph_template_4tgt_large/Project.uvproj", kAccepted, 42, "0x08000000"},
     // C51: no "TargetArmAds".
-    {"uvproj/90_neg_c51_stc89c52/Project.uvproj", kRefused, 0, 0, 0, 0, 0, "", ""},
+    {"uvproj/90_neg_c51_stc89c52/Project.uvproj", kRefused, 0, ""},
     // The newer format is not read.
-    {"uvprojx/01_rtthread_f103_bluepill_template/template.uvprojx", kRefused, 0, 0, 0, 0, 0, "", ""},
-    {"uvprojx/02_py32f072_template_cm0plus/Project.uvprojx", kRefused, 0, 0, 0, 0, 0, "", ""},
-    {"uv2/01_freertos_lpc2129_rvds/RTOSDemo.Uv2", kAccepted, 2, 3, 18, 0, 0, "RTOSDemo_THUMB", ""},
-    {"uv2/02_freertos_stm32f103/RTOSDemo.Uv2", kAccepted, 1, 3, 29, 0, 0, "Target 1", "0x08000000"},
+    {"uvprojx/01_rtthread_f103_bluepill_template/template.uvprojx", kRefused, 0, ""},
+    {"uvprojx/02_py32f072_template_cm0plus/Project.uvprojx", kRefused, 0, ""},
+    {"uv2/01_freertos_lpc2129_rvds/RTOSDemo.Uv2", kAccepted, 18, ""},
+    {"uv2/02_freertos_stm32f103/RTOSDemo.Uv2", kAccepted, 29, "0x08000000"},
     // Four file blocks: overrides and placements (their IncBld is not read, so no exclusions).
-    {"uv2/04_stm32f10x_stdperiph_template/Project.Uv2", kAccepted, 2, 5, 10, 0, 4, "STM3210E-EVAL", "0x08000000"},
+    {"uv2/04_stm32f10x_stdperiph_template/Project.Uv2", kAccepted, 10, "0x08000000"},
     // Other tool chains: their own message first.
-    {"uv2/90_neg_c51_lcd/Project.Uv2", kForeignToolChain, 0, 0, 0, 0, 0, "", ""},
-    {"uv2/92_neg_armgnu_sfboot/Blinky.Uv2", kForeignToolChain, 0, 0, 0, 0, 0, "", ""},
+    {"uv2/90_neg_c51_lcd/Project.Uv2", kForeignToolChain, 0, ""},
+    {"uv2/92_neg_armgnu_sfboot/Blinky.Uv2", kForeignToolChain, 0, ""},
 };
 
 std::string CorpusDirectory() {
@@ -89,12 +79,6 @@ std::string CopyIntoHost(const testhost::TestHost& host, const std::string& file
   fs::path options = fs::path(source).replace_extension(".uvopt");
   if (fs::exists(options)) fs::copy_file(options, fs::path(target).replace_extension(".uvopt"));
   return host.directory() + "\\" + source.filename().string();
-}
-
-size_t ExclusionCount(const ProjectFacts& facts) {
-  size_t count = 0;
-  for (const auto& entry : facts.excluded) count += entry.second.size();
-  return count;
 }
 
 void ExpectSixSections(const HostNode* project) {
@@ -134,12 +118,7 @@ TEST_P(CorpusConversionTest, ConvertsAsTheSourceFileSays) {
   ASSERT_NE(current, nullptr);
   EXPECT_TRUE(messages.empty());
   ProjectFacts converted = ConvertedFacts(project, current);
-  EXPECT_EQ(converted.targets.size(), expected.targets);
-  EXPECT_EQ(converted.groups.size(), expected.groups);
   EXPECT_EQ(converted.FileCount(), expected.files);
-  EXPECT_EQ(ExclusionCount(converted), expected.exclusions);
-  EXPECT_EQ(converted.overrideSections, expected.overrideSections);
-  EXPECT_EQ(converted.currentTarget, expected.currentTarget);
   EXPECT_EQ(FirstRom(project), expected.firstRom);
   ExpectSixSections(project);
 

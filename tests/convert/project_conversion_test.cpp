@@ -1,5 +1,6 @@
 // ConvertProject through the interface table: the reader chosen by extension, the one
-// failure message, the current configuration, and what the writer puts on groups and files.
+// failure message, and what the writer puts on configurations, groups and files (the
+// current configuration is checked on the corpus).
 #include <gtest/gtest.h>
 
 #include "tests/convert/uvision_fixture.h"
@@ -64,14 +65,6 @@ TEST_F(ConversionTest, ReaderChosenByExtension) {
   EXPECT_EQ(host.Table().ConvertProject(nullptr, "p.uvproj"), nullptr);
   EXPECT_EQ(host.Table().ConvertProject(project, nullptr), nullptr);
   EXPECT_EQ(host.MessageBoxTexts().size(), 4u) << "null arguments show nothing";
-}
-
-TEST_F(ConversionTest, CurrentConfigurationFromTheOptionFileElseTheLast) {
-  XmlTarget t1, t2;
-  t2.name = "T2";
-  EXPECT_EQ(Convert("a.uvproj", XmlProject({t1, t2})), "T2");
-  testhost::TestHost::MakeFile(host.directory() + "\\b.uvopt", XmlOptions("T1"));
-  EXPECT_EQ(Convert("b.uvproj", XmlProject({t1, t2})), "T1");
 }
 
 TEST_F(ConversionTest, ConfigurationsCarryDeviceValuesAndSixSections) {

@@ -246,13 +246,13 @@ TEST_F(ReaderTest, Uv2TargetBlockMapsOntoTheKeys) {
       {std::to_string(r.target.OP) + std::to_string(r.target.McLib) + std::to_string(r.target.Cross), "110"},
       {r.target.IROM, "1,0x08000000,0x00020000,1#0,0x00000000,0x00000000,0"},
       {r.target.IRAM, "1,0x20000000,0x00005000,0#0,0x00000000,0x00000000,0"},
-      {r.compiler.Code, "1,1,0,1,0,0"},
+      {r.compiler.Code, "1,1,0,1,1,0"},
       {r.compiler.Opt, "3,0"},
       {r.compiler.Def, "DEBUG VER=2"},
       {r.compiler.Inc, "..\\inc"},
       {r.assembler.Code, "1,0,0,0,0,0"},
       {r.linker.Code, "0,0,0,1,(6314)"},
-      {std::to_string(r.linker.Rom) + " " + std::to_string(r.linker.Ram), "134217728 8192"},
+      {std::to_string(r.linker.Rom) + " " + std::to_string(r.linker.Ram), "134282240 8192"},
       {r.linker.Misc, "--first x"},
   };
   for (const auto& [actual, expected] : values) EXPECT_EQ(actual, expected);

@@ -99,9 +99,9 @@ inline std::string Uv2TargetBlock(int number, const std::string& extra = "") {
          " GLFLAGS=1790\n ADSTFLGA { 1,0,0,18,0,4,0,66,0,0 }\n"
          " OCR_RVCT { 1,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,1,0,0,0,8,0,0,2,0,1,0,0,0,0,0,0,0,0,"
          "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,32,0,80,0,0,0,0,0,0,0,0,0,0,0 }\n"
-         " ADSCCFLG { 17,32,0,4,0,0 }\n ADSCMISC ()\n ADSCDEFN (DEBUG,VER=2)\n ADSCINCD (..\\inc)\n"
+         " ADSCCFLG { 17,32,32,4,0,0 }\n ADSCMISC ()\n ADSCDEFN (DEBUG,VER=2)\n ADSCINCD (..\\inc)\n"
          " ADSASFLG { 1,0,0,0 }\n ADSAMISC ()\n ADSADEFN ()\n ADSAINCD ()\n"
-         " ADSLDFG { 17,0,0 }\n ADSLDTA (0x08000000)\n ADSLDDA (8192)\n ADSLDSC ()\n ADSLDMC (--first x)\n"
+         " ADSLDFG { 17,0,0 }\n ADSLDTA (0x0800FC00)\n ADSLDDA (8192)\n ADSLDSC ()\n ADSLDMC (--first x)\n"
          " ADSLDDW (6314)\n" +
          extra + "EndOpt\n";
 }

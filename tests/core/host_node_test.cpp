@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/host/host_tree.h"
 
 namespace zrt {
@@ -69,6 +71,20 @@ TEST_F(HostNodeTest, CloneNodeCopiesTheWholeSubtreeWithoutParent) {
   EXPECT_EQ(copy->firstChild->parent, copy);
   SetAttribute(copy->firstChild, "Def", "B");
   EXPECT_STREQ(testhost::Value(file->firstChild, "Def"), "A");
+  DestroyNode(copy);
+}
+
+// A copy equals its original byte for byte, names and values holding NUL and GBK bytes
+// included, so committing it changes nothing the plug-in did not change.
+TEST_F(HostNodeTest, CloneNodeCopiesTextsByTheirLength) {
+  const std::string withNul("Na\0me", 5), gbk = "\xD6\xD0\xCE\xC4";
+  HostNode* file = AddChild(root_, std::string("Fi\0le", 5));
+  HostNode* child = AddChild(file, "ZRT_CParam", {{withNul, std::string("v\0w", 3)}, {gbk, gbk}, {"Name", "Debug"}});
+  HostNode* copy = CloneNode(file);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_TRUE(testhost::SameTree(copy, file));
+  EXPECT_EQ(Attributes(copy->firstChild), Attributes(child));
+  EXPECT_EQ(copy->firstChild->attributes.next->name.length, 5u);
   DestroyNode(copy);
 }
 

@@ -108,6 +108,11 @@ TEST_F(ProjectContextTest, CollectFilesTakesBuildableTypesOnceThroughFilters) {
   EXPECT_EQ(Context().configurations, (std::vector<HostNode*>{debug, release}));  // listed ones are skipped
   RemoveFilesUnder(group);
   EXPECT_EQ(Context().files, (std::vector<HostNode*>{c, obj}));
+  uint64_t removals = Context().files.RemovalCount();
+  Context().files.clear();  // emptying a filled list counts as a removal (a running build looks again)
+  EXPECT_EQ(Context().files.RemovalCount(), removals + 1);
+  Context().files.clear();
+  EXPECT_EQ(Context().files.RemovalCount(), removals + 1);
 }
 
 TEST_F(ProjectContextTest, ExclusionWalksUpToTheFilesElement) {

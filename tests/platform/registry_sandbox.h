@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/registry.h"
 #include "tests/platform/temp_folder.h"
 
 namespace zrt::platform::testing {
@@ -24,5 +25,12 @@ class RegistrySandbox {
   TempFolder folder_;
   std::string key_;
 };
+
+// The value name of key below HKEY_CURRENT_USER in the real registry; "<none>" when absent.
+inline std::string Query(const std::string& key, const std::string& name) {
+  std::string value = "<none>";
+  RealRegistry().QueryValue(RegistryRoot::kCurrentUser, key, name, &value);
+  return value;
+}
 
 }  // namespace zrt::platform::testing

@@ -13,6 +13,7 @@ namespace zrt::platform {
 namespace {
 
 constexpr RegistryRoot kUser = RegistryRoot::kCurrentUser;
+using testing::Query;
 
 // A file exported by regedit on Windows, with CRLF line ends and value kinds the store
 // does not read.
@@ -28,12 +29,6 @@ class RegistryStoreTest : public ::testing::Test {
   }
 
   void WriteStore(const std::string& text) const { std::ofstream(StorePath(), std::ios::binary) << text; }
-
-  std::string Query(const std::string& key, const std::string& name) {
-    std::string value = "<none>";
-    registry_.QueryValue(kUser, key, name, &value);
-    return value;
-  }
 
   testing::RegistrySandbox sandbox_;
   Registry& registry_ = RealRegistry();

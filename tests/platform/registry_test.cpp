@@ -10,15 +10,10 @@ namespace zrt::platform {
 namespace {
 
 constexpr RegistryRoot kUser = RegistryRoot::kCurrentUser;
+using testing::Query;
 
 class RegistryTest : public ::testing::Test {
  protected:
-  std::string Query(const std::string& key, const std::string& name) {
-    std::string value = "<none>";
-    registry_.QueryValue(kUser, key, name, &value);
-    return value;
-  }
-
   Registry& registry_ = RealRegistry();
   testing::RegistrySandbox sandbox_;
   const std::string key_ = sandbox_.Key();

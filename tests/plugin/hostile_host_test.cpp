@@ -14,7 +14,6 @@ namespace {
 int lazyRemoveCalls = 0;
 void ZRT_CDECL LazyRemoveChild(HostNode*, HostNode* child) {
   if (++lazyRemoveCalls <= 1000) return;
-  UnlinkChild(child);
   DeleteNode(child);
 }
 

@@ -1,20 +1,13 @@
 // The frame's entries, driven through GetInterface by the test host.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "tests/host/test_host.h"
 
 namespace zrt::testhost {
 namespace {
-
-namespace fs = std::filesystem;
-
-bool DirectoryExists(const std::string& path) {
-  std::string native = path;
-  if (fs::path::preferred_separator == '/') std::replace(native.begin(), native.end(), '\\', '/');
-  return fs::is_directory(native);
-}
 
 std::vector<std::string> ChildElementNames(const HostNode* node) {
   std::vector<std::string> names;
@@ -58,7 +51,7 @@ TEST(NodeCreated, ConfigurationGetsItsSixSectionsInOrderAndItsFolder) {
   EXPECT_EQ(host.createdElements, sections);
   EXPECT_EQ(ChildElementNames(configuration), sections);
   for (HostNode* section : ChildrenOf(configuration)) EXPECT_EQ(Value(section, "Name"), nullptr);
-  EXPECT_TRUE(DirectoryExists(host.directory() + "\\Target 1"));
+  EXPECT_TRUE(TestHost::Exists(host.directory() + "\\Target 1"));
 }
 
 TEST(NodeCreated, FileIsClassifiedByExtension) {
@@ -112,10 +105,10 @@ class OpenedProject : public ::testing::Test {
 TEST_F(OpenedProject, SecondOpenOnlyChangesTheCurrentConfiguration) {
   HostNode* late = AddChild(host_.files(), "File", {{"RelativePath", "late.c"}, {"FileType", "1"}});
   AddChild(late, "ZRT_CParam", {{"Name", "Release"}});
-  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Debug"));
-  EXPECT_FALSE(DirectoryExists(host_.directory() + "\\Release"));
+  EXPECT_TRUE(TestHost::Exists(host_.directory() + "\\Debug"));
+  EXPECT_FALSE(TestHost::Exists(host_.directory() + "\\Release"));
   host_.Table().ProjectOpened(host_.project(), "Release");
-  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Release"));
+  EXPECT_TRUE(TestHost::Exists(host_.directory() + "\\Release"));
   // Removing "Release" drops its sections from listed files only: late.c was not collected.
   host_.Table().ProjectEvent(1, release_);
   EXPECT_EQ(ChildElementNames(main_), (std::vector<std::string>{"ZRT_CParam"}));
@@ -170,7 +163,7 @@ TEST_F(OpenedProject, RenamingAConfigurationFollowsEverywhere) {
   EXPECT_STREQ(Value(output, "OutName"), "0,.\\Dbg\\demo");
   EXPECT_STREQ(Value(output, "OutList"), "0,.\\Dbg");
   EXPECT_STREQ(Value(startup_->firstChild, "Name"), "Dbg");
-  EXPECT_TRUE(DirectoryExists(host_.directory() + "\\Dbg"));  // made relative to the current directory
+  EXPECT_TRUE(TestHost::Exists(host_.directory() + "\\Dbg"));  // made relative to the current directory
   int commits = host_.commitCount;
   static const char nobody[] = "Nobody";
   host_.Table().ProjectEvent(3, const_cast<char*>(nobody));

@@ -1,5 +1,6 @@
 // armlink stand-in, run for real: images, the Program Size summary, listings and the
 // linker's errors.
+#include "tests/core/case_file.h"
 #include "tests/tools/link_test_support.h"
 #include "tests/tools/tool_test_support.h"
 
@@ -13,7 +14,8 @@ class ArmlinkTest : public ToolTest {
   void SetUp() override {
     Write("Target/a.o", ObjectA());
     Write("Target/b.o", ObjectB());
-    Write("Target/proj.sct", kGeneratedScatter);
+    // The description the plug-in generates for ROM at 0 and RAM at 0x40000000.
+    Write("Target/proj.sct", zrt::testing::ReadFixtureFile("build/fixtures/scatter/OnChipAreasOnly.sct"));
   }
 };
 

@@ -90,7 +90,6 @@ class SettingsTest : public ::testing::Test {
   }
   static void ZRT_CDECL Remove(HostNode*, HostNode* child) {
     ++removed;
-    testhost::UnlinkChild(child);
     testhost::DeleteNode(child);
   }
   static void ZRT_CDECL Notify(const DeviceRecord* device) { notified = device; }

@@ -139,11 +139,7 @@ TEST_F(SettingsTest, NewDeviceIsHandedToTheHostAfterOk) {
 }
 
 TEST_F(SettingsTest, TargetWithoutAllSixSectionsWritesNothing) {
-  testhost::DeleteNode([&] {
-    HostNode* linker = testhost::ChildNamed(target_, "ZRT_Linker");
-    testhost::UnlinkChild(linker);
-    return linker;
-  }());
+  testhost::DeleteNode(testhost::ChildNamed(target_, "ZRT_Linker"));
   int pages = -1;
   Drive([&](ui::HeadlessSheet& headless, CZRTSettingsDlg& sheet) {
     pages = sheet.PageCount();
@@ -197,7 +193,7 @@ TEST_F(SettingsTest, GroupWithOwnCompilerSettingsKeepsThem) {
   EXPECT_EQ(Value(group, "LocalConfigure"), "1");
 }
 
-TEST_F(SettingsTest, SourceFileSheetCreatesAndRemovesItsSection) {
+TEST_F(SettingsTest, SourceFileSheetCreatesItsSectionAndKeepsItOnlyWithOwnSettings) {
   HostNode* file = testhost::AddChild(files_, "File", {{"RelativePath", "startup.s"}, {"FileType", "2"}});
   std::string created;
   Drive([&](ui::HeadlessSheet& headless, CZRTSettingsDlg& sheet) {
@@ -211,6 +207,16 @@ TEST_F(SettingsTest, SourceFileSheetCreatesAndRemovesItsSection) {
   EXPECT_EQ(Value(file, "Mark"), "copy");
   EXPECT_TRUE(testhost::ChildrenOf(file).empty());
   EXPECT_EQ(Value(file, "LocalConfigure"), "0");
+  Drive([](ui::HeadlessSheet& headless, CZRTSettingsDlg& sheet) {  // own settings are committed and kept
+    SetAttribute(sheet.SectionCopy("ZRT_AsmParam"), "Def", "X");
+    ChangePage(headless, sheet, 0, false, false);
+    headless.PressOk();
+  });
+  EXPECT_EQ(ShowSettings(file), 3u);
+  HostNode* own = testhost::ChildNamed(file, "ZRT_AsmParam");
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(Value(own, "Def"), "X");
+  EXPECT_EQ(Value(file, "LocalConfigure"), "1");
 }
 
 TEST_F(SettingsTest, ObjectFileSheetCommitsItsCopyOnOk) {

@@ -1,5 +1,5 @@
 // ShowSettings through the interface table, driven by an automation script as outside
-// programs drive it.
+// programs drive it (the pages' own behaviour is tested headless in tests/ui/).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -52,23 +52,6 @@ TEST_F(ShowSettingsInterfaceTest, ScriptDumpsTheTargetSheet) {
   EXPECT_EQ(Dump(), u8"sheet 255 \"目标工程配置\\\"Target\\\"\" 0\n"
                     u8"tab 0 \"设备\"\ntab 1 \"目标\"\ntab 2 \"输出\"\ntab 3 \"列表\"\ntab 4 \"用户\"\n"
                     u8"tab 5 \"C/C++\"\ntab 6 \"ASM\"\ntab 7 \"连接\"\ntab 8 \"调试\"\npage 1012\nend\n");
-}
-
-TEST_F(ShowSettingsInterfaceTest, FileSheetStartsOnItsPropertiesPage) {
-  HostNode* file = host_.CreateFile(host_.files(), ".\\src\\main.c");
-  UseScript("dump " + NativePath(dump_).string() + "\n");
-  EXPECT_EQ(host_.Table().ShowSettings(file), 0);
-  EXPECT_EQ(Dump(), u8"sheet 1 \"配置文件\\\"main.c\\\"\" 0\ntab 0 \"属性\"\ntab 1 \"C/C++\"\npage 116\nend\n");
-}
-
-TEST_F(ShowSettingsInterfaceTest, ScriptChangesClockAndMemoryAreaAndPressesOk) {
-  UseScript("tab 1\ntext 1051 25\nclick 1054\ntext 1057 0x80000000\ntext 1015 0x10000\nok\n");
-  EXPECT_EQ(host_.Table().ShowSettings(host_.project()), 2);
-  HostNode* configuration = ChildNamed(host_.configurations(), "Configuration");
-  auto stored = [configuration](const char* key) { return std::string(Value(configuration, key) ? Value(configuration, key) : ""); };
-  EXPECT_EQ(stored("CLK"), "25.000000");
-  EXPECT_EQ(stored("XROM"), "1,0x80000000,0x00010000,0#0,0x00000000,0x00000000,0#0,0x00000000,0x00000000,0");
-  EXPECT_EQ(stored("cfgModify"), "1");
 }
 
 }  // namespace

@@ -141,7 +141,6 @@ class Case {
   void Remove(HostNode* node) {
     if (node == nullptr) return;
     host_.Table().ProjectEvent(1, node);
-    UnlinkChild(node);
     DeleteNode(node);
   }
 

@@ -8,15 +8,16 @@
 // "N passed, N failed".
 #include <windows.h>
 #include <commctrl.h>
-#undef PropertySheet  // our sheet, not the Win32 call
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/ui/win32/sheet_driver.h"
+#undef PropertySheet  // our sheet, not the Win32 call
 #include "src/ui/framework/property_sheet.h"
 #include "src/ui/framework/tool_bar.h"
 #include "src/ui/path_list_dlg.h"
@@ -120,32 +121,9 @@ class ControlsSheet : public PropertySheet {
   void OnInitDialog() override { Window()->SetTabText(0, "全部控件"); }
 };
 
-BOOL CALLBACK KeepSheet(HWND window, LPARAM data) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
-  *reinterpret_cast<HWND*>(data) = window;
-  return FALSE;
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds) {
-  for (int waited = 0; waited < milliseconds; waited += 50) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return condition();
-}
-
-// Asks for a screenshot of window and waits until it is taken.
-bool Screenshot(const std::string& folder, const std::string& name, HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  std::string request = folder + "\\" + name + ".request";
-  std::ofstream(request) << r.left << " " << r.top << " " << (r.right - r.left) << " " << (r.bottom - r.top) << "\n";
-  return WaitFor([&] { return GetFileAttributesA(request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000);
-}
+using testhost::FindSheet;
+using testhost::Screenshot;
+using testhost::WaitFor;
 
 // Keeps the first visible dialog of this process captioned *data (in), in *data (out).
 BOOL CALLBACK KeepDialog(HWND window, LPARAM data) {
@@ -205,9 +183,7 @@ std::string DrivePathList(const std::string& folder, std::string* editorShown) {
 
 std::string Drive(const std::string& folder) {
   HWND sheet = nullptr;
-  if (!WaitFor([&] { return EnumWindows(KeepSheet, reinterpret_cast<LPARAM>(&sheet)), sheet != nullptr; }, 15000)) {
-    return "no sheet appeared";
-  }
+  if (!WaitFor([&] { return (sheet = FindSheet()) != nullptr; }, 15000)) return "no sheet appeared";
   HWND page = PropSheet_GetCurrentPageHwnd(sheet);
   HWND edit = GetDlgItem(page, 101);
   for (char c : std::string("abcdefgh")) SendMessageA(edit, WM_CHAR, c, 0);  // typed: cut to 5
@@ -236,12 +212,7 @@ int Run(const std::string& folder) {
   std::thread driver([&] { problem = Drive(folder); });
   int result = RunSheetOnPlatform(sheet);
   driver.join();
-  auto has = [&](const char* event) {
-    for (const std::string& e : seen.events) {
-      if (e == event) return true;
-    }
-    return false;
-  };
+  auto has = [&](const char* event) { return std::find(seen.events.begin(), seen.events.end(), event) != seen.events.end(); };
   const Check checks[] = {
       {"driven: " + problem, problem.empty()},
       {"ended with OK", result == kIdOk},
@@ -258,10 +229,11 @@ int Run(const std::string& folder) {
       {"texts the code set report no change", !has("102:1") && !has("121:1")},
   };
   int passed = 0, failed = 0;
-  for (const Check& check : checks) {
+  auto report = [&](const Check& check) {
     std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
     ++(check.held ? passed : failed);
-  }
+  };
+  for (const Check& check : checks) report(check);
   std::string editorShown;
   std::thread pathDriver([&] { problem = DrivePathList(folder, &editorShown); });
   CPathListDlg pathList(".\\inc;.\\src;.\\startup");
@@ -273,10 +245,7 @@ int Run(const std::string& folder) {
       {"path list ended with OK", pathResult == kIdOk},
       {"edited, moved up, dragged down: " + pathList.Text(), pathList.Text() == ".\\inc;.\\lib;.\\startup"},
   };
-  for (const Check& check : pathChecks) {
-    std::printf("%s controls: %s\n", check.held ? "PASS" : "FAIL", check.what.c_str());
-    ++(check.held ? passed : failed);
-  }
+  for (const Check& check : pathChecks) report(check);
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

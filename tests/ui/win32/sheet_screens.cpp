@@ -9,10 +9,8 @@
 #include <commctrl.h>
 #undef CreateFile  // TestHost::CreateFile, not the Win32 call
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <thread>
 
