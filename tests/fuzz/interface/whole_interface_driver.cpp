@@ -8,11 +8,13 @@
 //   whole_interface_driver SEED              runs one case
 //   whole_interface_driver --cases N [S]     runs cases S.. S+N-1 (S default 1), each in
 //                                            its own process; fails when one fails
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/process.h"
@@ -245,6 +247,19 @@ class Case {
   std::string current_ = "T1";
 };
 
+// A case still running after this long hangs: its watchdog ends the process as failed,
+// so a loop in the plug-in fails the run instead of stalling it.
+constexpr std::chrono::seconds kCaseTimeLimit{120};
+
+void StartWatchdog(unsigned seed) {
+  std::thread([seed] {
+    std::this_thread::sleep_for(kCaseTimeLimit);
+    std::fprintf(stderr, "whole_interface_driver: case %u still running after %lld s\n", seed,
+                 static_cast<long long>(kCaseTimeLimit.count()));
+    std::_Exit(3);
+  }).detach();
+}
+
 // Runs the cases first.. first+count-1, each as a child process running this program.
 int RunCases(const char* self, int count, int first) {
   int failed = 0;
@@ -272,6 +287,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s SEED | --cases N [FIRST]\n", argv[0]);
     return 2;
   }
-  zrt::testhost::Case(static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10))).Run();
+  unsigned seed = static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10));
+  zrt::testhost::StartWatchdog(seed);
+  zrt::testhost::Case(seed).Run();
   return 0;
 }
