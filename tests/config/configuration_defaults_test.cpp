@@ -44,6 +44,8 @@ TEST_F(NewProjectTest, ConfigurationGetsItsDefaultsFromTheDevice) {
                            {"IROM", "1,0x00000000,0x00080000,1#0,0,0,0"}, {"IRAM", "1,0x40000000,0x00008000,0#0,0,0,0"},
                            {"CLK", "12.000000"}, {"Cross", "0"}, {"OutBig", "0"}, {"McLib", "0"}, {"OldCPU", "LPC2148"}}));
   EXPECT_STREQ(Value(ChildNamed(configuration, "ZRT_Output"), "OutName"), "0,.\\Target 1\\demo");
+  EXPECT_EQ(Attributes(ChildNamed(configuration, "ZRT_Debug")),
+            (AttributeList{{"DbgType", "0"}, {"sfSIM", "0,1,(),()"}, {"hwSIM", "1,1,1,()"}, {"Drv", "(),()"}, {"SrvOpt", ""}}));
 }
 
 TEST_F(NewProjectTest, WithoutADeviceTheOnChipAreasAreEmpty) {

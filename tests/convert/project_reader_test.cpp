@@ -82,6 +82,8 @@ TEST_F(ReaderTest, XmlTargetValuesMapOntoTheKeys) {
       {"Optim 4 is level 3", [](XmlTarget* t) { t->optim = "4"; }, opt, "3,0"},
       {"defines lose their commas", [](XmlTarget* t) { t->define = "A,B=1"; },
        [](const TargetRecord& r) { return r.compiler.Def; }, "A B=1"},
+      {"misc controls as written", [](XmlTarget* t) { t->misc = "--c99 --gnu"; },
+       [](const TargetRecord& r) { return r.compiler.Misc; }, "--c99 --gnu"},
       {"not executable is a library", [](XmlTarget* t) { t->createExecutable = "0"; },
        [](const TargetRecord& r) { return std::to_string(r.output.OutType); }, "2"},
       {"hexadecimal text range", [](XmlTarget* t) { t->textRange = "0x08000000"; },

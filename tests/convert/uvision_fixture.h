@@ -19,24 +19,25 @@ struct XmlTarget {
                            Element("CodeSel", "0") + Element("OptFeed", "0");
   std::string optim = "1";
   std::string define;
+  std::string misc;
   std::string textRange;
   std::string afterMake;
   std::string groups = "<Groups></Groups>";  // replaced whole; "" leaves the element out
 };
 
-inline std::string Controls(const std::string& define) {
-  return Element("VariousControls", Element("MiscControls", "") + Element("Define", define) + Element("Undefine", "") +
+inline std::string Controls(const std::string& define, const std::string& misc = "") {
+  return Element("VariousControls", Element("MiscControls", misc) + Element("Define", define) + Element("Undefine", "") +
                                         Element("IncludePath", ""));
 }
 
-// A "Cads" block with the given Optim and Define.
-inline std::string Cads(const std::string& optim, const std::string& define = "") {
+// A "Cads" block with the given Optim, Define and MiscControls.
+inline std::string Cads(const std::string& optim, const std::string& define = "", const std::string& misc = "") {
   std::string flags;
   for (const char* name : {"interw", "Optim", "oTime", "SplitLS", "OneElfS", "Strict", "EnumInt", "PlainCh", "Ropi",
                            "Rwpi", "wLevel", "uThumb"}) {
     flags += Element(name, std::string(name) == "Optim" ? optim : "0");
   }
-  return Element("Cads", flags + Controls(define));
+  return Element("Cads", flags + Controls(define, misc));
 }
 
 inline std::string Aads() {
@@ -56,7 +57,7 @@ inline std::string XmlTargetText(const XmlTarget& t) {
                        Element("DataAddressRange", "") + Element("ScatterFile", "") + Element("Misc", "") +
                        Element("DisabledWarnings", "6314");
   std::string armAds =
-      Element("ArmAdsMisc", t.armAdsMisc) + Cads(t.optim, t.define) + Aads() + Element("LDads", linker);
+      Element("ArmAdsMisc", t.armAdsMisc) + Cads(t.optim, t.define, t.misc) + Aads() + Element("LDads", linker);
   return Element("Target",
                  Element("TargetName", t.name) +
                      Element("TargetOption", Element("TargetCommonOption", common) + Element("TargetArmAds", armAds)) +
