@@ -5,7 +5,6 @@
 #include "src/ui/framework/win32/win32_template.h"
 
 namespace zrt::ui::win32 {
-namespace {
 
 std::string WindowText(HWND window) {
   int length = GetWindowTextLengthA(window);
@@ -13,6 +12,8 @@ std::string WindowText(HWND window) {
   text.resize(GetWindowTextA(window, &text[0], length + 1));
   return text;
 }
+
+namespace {
 
 // The (ANSI) list-view messages with their text buffers.
 std::string ListViewText(HWND list, int row, int column) {

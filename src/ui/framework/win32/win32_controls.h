@@ -4,12 +4,15 @@
 
 #include "src/ui/framework/win32/windows_headers.h"
 
+#include <string>
 #include <vector>
-
 
 #include "src/ui/framework/dialog_logic.h"
 
 namespace zrt::ui::win32 {
+
+// A window's text (ANSI); "" when it has none.
+std::string WindowText(HWND window);
 
 class Win32Controls : public DialogControls {
  public:

@@ -5,13 +5,6 @@
 namespace zrt::ui::win32 {
 namespace {
 
-std::string EditText(HWND edit) {
-  int length = GetWindowTextLengthA(edit);
-  std::string text(length + 1, '\0');
-  text.resize(GetWindowTextA(edit, &text[0], length + 1));
-  return text;
-}
-
 void Place(HWND window, const Rect& r) {
   SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
 }
@@ -207,7 +200,7 @@ void Win32Controls::HideInPlaceEditor(int id) {
 void Win32Controls::ReportInPlace(int listId, HWND source, uint32_t code, uint32_t value) {
   Editor& editor = EditorOf(listId);
   uint32_t from = source == editor.edit ? 1 : 2;
-  logic_->OnInPlaceEvent(listId, from, code, value, EditText(editor.edit));
+  logic_->OnInPlaceEvent(listId, from, code, value, WindowText(editor.edit));
 }
 
 LRESULT CALLBACK Win32Controls::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
