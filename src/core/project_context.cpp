@@ -23,22 +23,14 @@ bool NameEquals(const HostNode* node, const char* name) {
   return value != nullptr && name != nullptr && std::strcmp(value, name) == 0;
 }
 
-void CollectFilesBelow(const HostNode* group) {
+// Calls visit for every File below group, through its Filters, in tree order.
+template <typename Visit>
+void ForEachFileBelow(const HostNode* group, const Visit& visit) {
   for (HostNode* child = group ? group->firstChild : nullptr; child; child = child->nextSibling) {
     if (IsElement(child, "File")) {
-      AddBuildableFile(child);
+      visit(child);
     } else if (IsElement(child, "Filter")) {
-      CollectFilesBelow(child);
-    }
-  }
-}
-
-void CollectFilesUnder(const HostNode* group, std::unordered_set<const HostNode*>* files) {
-  for (HostNode* child = group ? group->firstChild : nullptr; child; child = child->nextSibling) {
-    if (IsElement(child, "File")) {
-      files->insert(child);
-    } else if (IsElement(child, "Filter")) {
-      CollectFilesUnder(child, files);
+      ForEachFileBelow(child, visit);
     }
   }
 }
@@ -219,7 +211,7 @@ void CollectConfigurations(const HostNode* project) {
   }
 }
 
-void CollectFiles(const HostNode* project) { CollectFilesBelow(FindChild(project, "Files")); }
+void CollectFiles(const HostNode* project) { ForEachFileBelow(FindChild(project, "Files"), AddBuildableFile); }
 
 void AddBuildableFile(HostNode* file) {
   NodeList& list = Context().files;
@@ -230,7 +222,7 @@ void AddBuildableFile(HostNode* file) {
 
 void RemoveFilesUnder(const HostNode* filter) {
   std::unordered_set<const HostNode*> below;
-  CollectFilesUnder(filter, &below);
+  ForEachFileBelow(filter, [&below](HostNode* file) { below.insert(file); });
   Context().files.RemoveAll(below);
 }
 
