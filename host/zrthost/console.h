@@ -3,18 +3,23 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zrt::zrthost {
+
+// Prepares standard output and error for UTF-8 text with "\n" line ends (on Windows also
+// in a console) and answers the program's arguments after its name, in UTF-8.
+std::vector<std::string> StartConsole(int argc, char** argv);
 
 // True when standard output is an interactive terminal.
 bool OutputIsTerminal();
 // The terminal's width in columns; 80 when unknown.
 int TerminalColumns();
-// An ANSI (GBK) text in the encoding the terminal shows: UTF-8 with "\n" line ends on
-// POSIX, the console's own ANSI code page on Windows.
+// An ANSI (GBK) text as zrthost prints it: UTF-8 with "\n" line ends.
 std::string TerminalText(const std::string& ansi);
 
-// From now on Ctrl-C only records the request (a second one ends the program at once).
+// From now on Ctrl-C only records the request (a second one ends the program at once),
+// also when it was ignored when the program started (as for a background job).
 void CatchInterrupts();
 // True once Ctrl-C was pressed after CatchInterrupts.
 bool InterruptRequested();

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include "host/zrthost/console.h"
-#include "platform/code_page.h"
 
 namespace zrt::zrthost {
 namespace {
@@ -20,21 +19,13 @@ void OnInterrupt(int) {
 
 }  // namespace
 
+std::vector<std::string> StartConsole(int argc, char** argv) { return {argv + 1, argv + argc}; }
+
 bool OutputIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 
 int TerminalColumns() {
   winsize size{};
   return ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
-}
-
-std::string TerminalText(const std::string& ansi) {
-  std::string text = platform::AnsiToUtf8(ansi);
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-  }
-  return out;
 }
 
 void CatchInterrupts() {

@@ -1,9 +1,12 @@
 #include <windows.h>
 
+#include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 
 #include "host/zrthost/console.h"
 
@@ -11,6 +14,7 @@ namespace zrt::zrthost {
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+UINT g_consoleCodePage = 0;
 
 BOOL WINAPI OnConsoleEvent(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
@@ -18,7 +22,36 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
   return TRUE;
 }
 
+std::string Utf8Of(const wchar_t* text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return "";
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+  utf8.pop_back();
+  return utf8;
+}
+
+void RestoreConsoleCodePage() { SetConsoleOutputCP(g_consoleCodePage); }
+
 }  // namespace
+
+std::vector<std::string> StartConsole(int, char**) {
+  // Binary mode: the "\n" line ends zrthost writes stay as they are.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  if (OutputIsTerminal() && (g_consoleCodePage = GetConsoleOutputCP()) != 0) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::atexit(RestoreConsoleCodePage);
+  }
+  // The wide command line: the C runtime's argv would hold only what the ANSI code page can.
+  std::vector<std::string> arguments;
+  int count = 0;
+  if (wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    for (int i = 1; i < count; ++i) arguments.push_back(Utf8Of(words[i]));
+    LocalFree(words);
+  }
+  return arguments;
+}
 
 bool OutputIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
 
@@ -28,9 +61,11 @@ int TerminalColumns() {
   return info.srWindow.Right - info.srWindow.Left + 1;
 }
 
-std::string TerminalText(const std::string& ansi) { return ansi; }
-
-void CatchInterrupts() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
+void CatchInterrupts() {
+  // A program started with Ctrl-C ignored takes it again, as the POSIX build does.
+  SetConsoleCtrlHandler(nullptr, FALSE);
+  SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
 
 bool InterruptRequested() { return g_interrupted.load(); }
 

@@ -2,11 +2,11 @@
 // GetInterface and the interface table, in the order the IDE does, and keeps the project
 // in a .orbproj file.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "host/zrthost/commands.h"
+#include "host/zrthost/console.h"
 
 namespace zrt::zrthost {
 namespace {
@@ -140,13 +140,14 @@ int RunCommand(const Command& command, const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
   using namespace zrt::zrthost;
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-    PrintOverview(argc < 2 ? stderr : stdout);
-    return argc < 2 ? kExitUsage : kExitOk;
+  std::vector<std::string> words = StartConsole(argc, argv);
+  if (words.empty() || words[0] == "--help" || words[0] == "help") {
+    PrintOverview(words.empty() ? stderr : stdout);
+    return words.empty() ? kExitUsage : kExitOk;
   }
   for (const Command& command : Commands()) {
-    if (command.name == std::string(argv[1])) return RunCommand(command, std::vector<std::string>(argv + 2, argv + argc));
+    if (command.name == words[0]) return RunCommand(command, std::vector<std::string>(words.begin() + 1, words.end()));
   }
-  std::fprintf(stderr, "zrthost: unknown command %s (see zrthost --help)\n", argv[1]);
+  std::fprintf(stderr, "zrthost: unknown command %s (see zrthost --help)\n", words[0].c_str());
   return kExitUsage;
 }

@@ -9,14 +9,14 @@ void OutputWindow::Write(const std::string& ansi) {
   if (out_ == nullptr) return;
   EraseStatus();
   std::fputs(TerminalText(ansi).c_str(), out_);
-  DrawStatus();
+  ShowNow();
 }
 
 void OutputWindow::Note(const std::string& utf8Line) {
   if (out_ == nullptr) return;
   EraseStatus();
   std::fprintf(out_, "%s\n", utf8Line.c_str());
-  DrawStatus();
+  ShowNow();
 }
 
 void OutputWindow::ExpectSources(const std::vector<std::string>& relativePaths) {
@@ -52,6 +52,11 @@ void OutputWindow::EraseStatus() {
   if (!statusShown_) return;
   std::fputs("\r\033[K", out_);
   statusShown_ = false;
+}
+
+void OutputWindow::ShowNow() {
+  DrawStatus();
+  std::fflush(out_);
 }
 
 void OutputWindow::DrawStatus() {

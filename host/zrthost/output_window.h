@@ -37,6 +37,8 @@ class OutputWindow {
  private:
   void EraseStatus();
   void DrawStatus();
+  // Redraws the status line and flushes: the text shows as it comes, also through a pipe.
+  void ShowNow();
 
   std::FILE* out_;
   bool showStatus_;

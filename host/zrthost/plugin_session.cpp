@@ -103,9 +103,11 @@ int PluginSession::Initialize(const HostSetup& setup) {
 }
 
 void PluginSession::StopOnInterrupt() {
-  if (stopped || !InterruptRequested()) return;
+  if (!InterruptRequested()) return;
+  if (!stopped) window_->Note("zrthost: interrupted, stopping the build");
   stopped = true;
-  window_->Note("zrthost: interrupted, stopping the build");
+  // The file loop clears a stop requested before it starts (during the before-build
+  // commands), so every later run asks again, as a user would press stop again.
   table_->StopBuild();
 }
 
