@@ -1,6 +1,8 @@
 // Commands that make and change the project: new, add, show, set, target, devices.
 #include <cstdio>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "host/zrthost/commands.h"
 #include "host/nodes/node_tree.h"
@@ -49,16 +51,39 @@ HostNode* FindSettingsNode(Workspace& ws, const std::string& name) {
   return ws.FindFile(name);
 }
 
+using KeyValues = std::vector<std::pair<const char*, const char*>>;
+
+// What the settings sheet writes into a new group or file override: every option inherits
+// from the level above.
+const KeyValues& OverrideDefaults(const std::string& section) {
+  static const KeyValues c = {{"Def", ""},  {"uDef", ""},           {"Inc", ""},           {"Misc", ""},
+                              {"Opt", "4,2"}, {"Code", "2,2,2,2,2,2"}, {"Language", "2,2,2,2"}, {"List", "0"}};
+  static const KeyValues assembler = {{"Def", ""},  {"uDef", ""},           {"Inc", ""},       {"Misc", ""},
+                                      {"Code", "2,2,2,2,2,2"}, {"Language", "2"}, {"List", "1,1"}};
+  return section == "ZRT_AsmParam" ? assembler : c;
+}
+
+// The override sections node may hold: both for a group; for a file the one that fits its
+// type (an assembler file ZRT_AsmParam, a C or C++ file ZRT_CParam, others none).
+bool TakesOverride(HostNode* node, const std::string& section) {
+  if (section != "ZRT_CParam" && section != "ZRT_AsmParam") return false;
+  if (NameOf(node) != "File") return true;
+  std::string type = ValueOr(node, "FileType");
+  return section == "ZRT_AsmParam" ? type == "2" : type == "1" || type == "3";
+}
+
 // The section of node that SECTION.KEY addresses; a group's or file's override section for
-// the active target is created when missing. Null with *error when there is none.
+// the active target is created, as the settings sheet does, when missing. Null with *error
+// when there is none.
 HostNode* SectionFor(Workspace& ws, HostNode* node, const std::string& section, std::string* error) {
   if (NameOf(node) == "Configuration") {
     HostNode* found = ChildNamed(node, section);
     if (found == nullptr) *error = "the target has no section " + section;
     return found;
   }
-  if (section != "ZRT_CParam" && section != "ZRT_AsmParam") {
-    *error = "a group or file has only ZRT_CParam and ZRT_AsmParam sections, not " + section;
+  if (!TakesOverride(node, section)) {
+    *error = "a group has only ZRT_CParam and ZRT_AsmParam sections, a file only the one of its type; not " +
+             section + " here";
     return nullptr;
   }
   std::string active = ws.ActiveName();
@@ -66,7 +91,7 @@ HostNode* SectionFor(Workspace& ws, HostNode* node, const std::string& section, 
   if (found != nullptr) return found;
   found = AddChild(node, section);
   SetValue(found, "Name", active);
-  SetValue(found, "cfgModify", "1");
+  for (const auto& [key, value] : OverrideDefaults(section)) SetValue(found, key, value);
   SetValue(node, "LocalConfigure", "1");
   return found;
 }

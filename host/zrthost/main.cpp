@@ -57,8 +57,9 @@ const std::vector<Command>& Commands() {
       {"set", "set PROJECT NODE KEY=VALUE...", "change settings of a target, group or file",
        "NODE names a target, a group or a file path. KEY is an attribute of that node, or\n"
        "SECTION.KEY for a section (a target's ZRT_Output, ZRT_User, ZRT_CParam, ZRT_AsmParam,\n"
-       "ZRT_Linker, ZRT_Debug; a group's or file's ZRT_CParam or ZRT_AsmParam for the active\n"
-       "target, created when missing). A changed target or override is marked for recompiling.\n",
+       "ZRT_Linker, ZRT_Debug; a group's ZRT_CParam or ZRT_AsmParam for the active target, a file's\n"
+       "the one of its type, created with every option inheriting when missing). A changed target\n"
+       "or override is marked for recompiling.\n",
        {}, 3, 0, RunSet},
       {"target", "target PROJECT list|use NAME|add NAME|rename OLD NEW|remove NAME", "list and change targets",
        "use: makes NAME the active target (ProjectEvent 2). add: a new target with default settings\n"

@@ -1,5 +1,7 @@
 #include "host/zrthost/output_window.h"
 
+#include <algorithm>
+
 #include "host/zrthost/console.h"
 #include "platform/command_line.h"
 
@@ -20,7 +22,9 @@ void OutputWindow::Note(const std::string& utf8Line) {
 }
 
 void OutputWindow::ExpectSources(const std::vector<std::string>& relativePaths) {
-  expected_ = std::set<std::string>(relativePaths.begin(), relativePaths.end());
+  expected_.clear();
+  for (const std::string& path : relativePaths) expected_.emplace(path, expected_.size());
+  reached_ = 0;
   compiled_.clear();
 }
 
@@ -34,6 +38,7 @@ std::string OutputWindow::SourceOf(const std::string& commandLine) const {
 
 void OutputWindow::CommandStarting(const std::string& commandLine) {
   current_ = SourceOf(commandLine);
+  if (!current_.empty()) reached_ = std::max(reached_, expected_.at(current_) + 1);
   DrawStatus();
 }
 
@@ -62,7 +67,9 @@ void OutputWindow::ShowNow() {
 void OutputWindow::DrawStatus() {
   if (!showStatus_ || expected_.empty()) return;
   EraseStatus();
-  std::string line = "[" + std::to_string(compiled_.size()) + "/" + std::to_string(expected_.size()) + "]";
+  size_t running = current_.empty() ? 0 : 1;
+  size_t toCompile = compiled_.size() + running + (expected_.size() - reached_);
+  std::string line = "[" + std::to_string(compiled_.size()) + "/" + std::to_string(toCompile) + "]";
   if (!current_.empty()) line += " " + TerminalText(current_);
   size_t columns = static_cast<size_t>(TerminalColumns());
   if (columns > 1 && line.size() >= columns) line = line.substr(0, columns - 1);

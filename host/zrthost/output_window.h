@@ -1,10 +1,13 @@
 // The build output window as a terminal shows it: WriteOutput's texts printed as they
 // come, and, while a build runs on a terminal, one status line under them (files done of
-// files to compile, the current file) that is gone when the build ends.
+// files to compile, the current file) that is gone when the build ends. The plug-in goes
+// through the sources in tree order and says nothing of those it finds up to date, so
+// "to compile" counts the files compiled so far and those not yet reached: exact for a
+// rebuild, and shrinking towards the true count as an incremental build passes files by.
 #pragma once
 
 #include <cstdio>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,7 +23,8 @@ class OutputWindow {
   // Prints a line of the host's own (UTF-8), above the status line.
   void Note(const std::string& utf8Line);
 
-  // The sources a build may compile (their RelativePath texts); arms the status line.
+  // The sources a build may compile (their RelativePath texts) in tree order; arms the
+  // status line.
   void ExpectSources(const std::vector<std::string>& relativePaths);
   // A tool run starts / ended; a run whose arguments name one of the expected sources
   // counts as that file's compile.
@@ -43,7 +47,8 @@ class OutputWindow {
   std::FILE* out_;
   bool showStatus_;
   bool statusShown_ = false;
-  std::set<std::string> expected_;
+  std::map<std::string, size_t> expected_;  // source -> its place in tree order
+  size_t reached_ = 0;                       // sources up to the last one compiled
   std::vector<std::string> compiled_;
   std::string current_;
 };

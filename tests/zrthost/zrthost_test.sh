@@ -51,8 +51,14 @@ test_new_add_show_set() {
   out=$(zrthost show p.orbproj --json)
   expect_contains "$out" '"Misc": "--diag_suppress=1 说明"' || return 1
   expect_contains "$out" '{"element": "File", "attributes": {"RelativePath": ".\\Source\\main.c"' || return 1
-  zrthost set p.orbproj NoSuchNode X=1 2>/dev/null && fail "an unknown node must fail"
-  zrthost add p.orbproj Source/main.c 2>/dev/null && fail "adding a file twice must fail"
+  zrthost set p.orbproj Source/led.c ZRT_CParam.Misc=--c99 || return 1
+  out=$(zrthost show p.orbproj | grep -A11 'ZRT_CParam "Debug"')
+  expect_contains "$out" 'Code = 2,2,2,2,2,2' || return 1
+  expect_contains "$out" 'Misc = --c99' || return 1
+  expect_contains "$out" 'cfgModify = 1' || return 1
+  zrthost set p.orbproj Source/led.c ZRT_AsmParam.Misc=x 2>/dev/null && { fail "a C file takes no assembler section"; return 1; }
+  zrthost set p.orbproj NoSuchNode X=1 2>/dev/null && { fail "an unknown node must fail"; return 1; }
+  zrthost add p.orbproj Source/main.c 2>/dev/null && { fail "adding a file twice must fail"; return 1; }
   return 0
 }
 
@@ -77,6 +83,22 @@ test_build_incremental_compile_clean() {
   [ -f Release/main.o ] || fail "no object" || return 1
   zrthost clean p.orbproj >/dev/null || return 1
   [ ! -f Release/main.o ] || fail "clean left Release/main.o"
+}
+
+test_status_line_on_a_terminal_only() {
+  [ -z "$runner" ] || return 0  # a Windows console under Wine is not a POSIX terminal
+  make_project || return 1
+  # script(1) gives zrthost a terminal; the status line is drawn and erased with "\r\e[K".
+  out=$(script -qec "'$program' rebuild p.orbproj" /dev/null) || fail "rebuild on a terminal: $out" || return 1
+  expect_contains "$out" '[0/4] .\Startup\LPC2300.s' || return 1
+  expect_contains "$out" '[3/4] .\Source\trace.c' || return 1
+  expect_contains "$out" $'\r\e[K' || return 1
+  touch -d '+1 hour' Source/led.c
+  out=$(script -qec "'$program' build p.orbproj" /dev/null) || return 1
+  expect_contains "$out" '[0/2] .\Source\led.c' || return 1
+  out=$(zrthost rebuild p.orbproj)
+  expect_absent "$out" '[0/4]' || return 1
+  expect_absent "$out" $'\e[K'
 }
 
 test_build_errors_exit_1() {
@@ -112,7 +134,7 @@ test_target_rename_moves_outputs_and_sections() {
   out=$(zrthost build p.orbproj) || return 1
   expect_contains "$out" '.\Lab\p.axf create' || return 1
   zrthost target p.orbproj remove Release || return 1
-  zrthost target p.orbproj remove Lab 2>/dev/null && fail "the last target must stay"
+  zrthost target p.orbproj remove Lab 2>/dev/null && { fail "the last target must stay"; return 1; }
   return 0
 }
 
