@@ -11,7 +11,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-apps imagemagick fonts-wqy-zenhei
-  libxml2-dev libpugixml-dev binutils locales
+  libxml2-dev libpugixml-dev binutils locales procps
   # 32-bit iconv modules (GBK) and qemu-i386 for kernels that cannot run i386 programs.
   libc6-i386 qemu-user
 )
