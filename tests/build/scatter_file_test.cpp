@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,62 +16,15 @@ namespace zrt {
 namespace {
 
 using testhost::AddChild;
-using testhost::AttributeList;
 using testhost::SetValue;
 
 void ZRT_CDECL CommitAttributes(HostNode* target, HostNode* copy) { testhost::CopyAttributes(target, copy); }
 
 constexpr char kNoAreas3[] = "0,0,0,0#0,0,0,0#0,0,0,0";
 constexpr char kNoAreas2[] = "0,0,0,0#0,0,0,0";
-constexpr char kIrom1[] = "1,0x00000000,0x00080000,1#0,0,0,0";
 constexpr char kIram1[] = "1,0x40000000,0x00008000,0#0,0,0,0";
 
-struct ScatterCase {
-  const char* name;
-  const char* xrom;
-  const char* irom;
-  const char* xram;
-  const char* iram;
-  const char* expected;  // the file in tests/build/fixtures/scatter; "" when nothing is written
-  std::vector<AttributeList> files = {};
-  const char* first = "";
-};
-
-const ScatterCase kCases[] = {
-    {"OnChipAreasOnly", kNoAreas3, kIrom1, kNoAreas3, kIram1, "OnChipAreasOnly.sct"},
-    {"ExternalStartupAreaComesFirst", "1,0x80000000,0x00100000,1#0,0,0,0#0,0,0,0", kIrom1, kNoAreas3, kIram1,
-     "ExternalStartupAreaComesFirst.sct"},
-    {"WithoutStartupFlagTheFirstSizedRomAreaStarts", "0,0,0,0#1,0x80000000,0x00010000,0#0,0,0,0",
-     "1,0x00000000,0x00080000,0#0,0,0,0", kNoAreas3, kIram1, "WithoutStartupFlagTheFirstSizedRomAreaStarts.sct"},
-    {"DisabledRamAreaAppearsWithPlacedData", kNoAreas3, kIrom1, "0,0,0,0#0,0x81000000,0x00010000,0#0,0,0,0", kIram1,
-     "DisabledRamAreaAppearsWithPlacedData.sct",
-     {{{"RelativePath", ".\\src\\uart.c"}, {"Output", "uart.o"}, {"ro", "0"}, {"rw", "2"}, {"bss", "0"}}}},
-    {"DisabledRamAreaWithoutPlacedDataIsLeftOut", kNoAreas3, kIrom1, "0,0,0,0#0,0x81000000,0x00010000,0#0,0,0,0",
-     kIram1, "OnChipAreasOnly.sct"},
-    {"NoInitRamArea", kNoAreas3, kIrom1, kNoAreas3, "1,0x40000000,0x00008000,1#0,0,0,0", "NoInitRamArea.sct"},
-    {"NoUsableRamArea", kNoAreas3, kIrom1, kNoAreas3, kNoAreas2, "NoUsableRamArea.sct"},
-    {"NoSizedRomAreaLeavesTheFileEmpty", "1,0x80000000,0,1#0,0,0,0#0,0,0,0", "1,0x00000000,0,1#0,0,0,0", kNoAreas3,
-     kIram1, ""},
-    {"PlacedFilesInEveryKind", kNoAreas3, kIrom1, kNoAreas3, kIram1, "PlacedFilesInEveryKind.sct",
-     {{{"RelativePath", ".\\src\\main.c"}, {"Output", "main.o"}, {"ro", "4"}, {"rw", "0"}, {"bss", "4"}},
-      {{"RelativePath", "..\\lib\\rtl.lib"}, {"ro", "4"}},
-      {{"RelativePath", "fast.c"}, {"Output", "fast.o"}, {"ro", "9"}, {"rw", "4"}},
-      {{"RelativePath", "other.c"}, {"Output", "other.o"}, {"ro", "1"}, {"rw", "1"}, {"bss", "5"}}},
-     "Vectors"},
-    {"DisabledRomAreaAppearsWithPlacedCode", kNoAreas3, "1,0x00000000,0x00080000,1#0,0x00080000,0x00040000,0",
-     kNoAreas3, kIram1, "DisabledRomAreaAppearsWithPlacedCode.sct",
-     {{{"RelativePath", "boot.s"}, {"Output", "boot.o"}, {"ro", "5"}}}},
-    {"DisabledRomAreaWithoutPlacedCodeIsLeftOut", kNoAreas3, "1,0x00000000,0x00080000,1#0,0x00080000,0x00040000,0",
-     kNoAreas3, kIram1, "OnChipAreasOnly.sct"},
-    {"FirstExternalRomAreaMakesAFurtherRegion", "1,0x80000000,0x00010000,0#0,0,0,0#0,0,0,0", kIrom1, kNoAreas3, kIram1,
-     "FirstExternalRomAreaMakesAFurtherRegion.sct"},
-    {"UnreadableAreasCountAsEmpty", "x", "garbage#", "", nullptr, ""},
-};
-
-// Names the case in failure messages.
-void PrintTo(const ScatterCase& c, std::ostream* os) { *os << c.name; }
-
-class ScatterFileTest : public ::testing::TestWithParam<ScatterCase> {
+class ScatterFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Context() = ProjectContext{};
@@ -88,17 +41,21 @@ class ScatterFileTest : public ::testing::TestWithParam<ScatterCase> {
     Context() = ProjectContext{};
   }
 
-  void SetIfGiven(HostNode* node, const char* key, const char* value) {
-    if (value != nullptr) SetValue(node, key, value);
-  }
-
-  void Configure(const ScatterCase& c) {
-    SetIfGiven(configuration_, "XROM", c.xrom);
-    SetIfGiven(configuration_, "IROM", c.irom);
-    SetIfGiven(configuration_, "XRAM", c.xram);
-    SetIfGiven(configuration_, "IRAM", c.iram);
-    SetIfGiven(linker_, "first", c.first);
-    for (const AttributeList& file : c.files) Context().files.push_back(AddChild(filesNode_, "File", file));
+  // Sets the areas, the "first" key and the files of a row of scatter_cases.txt.
+  void Configure(const testing::CaseRow& row) {
+    const char* const kKeys[] = {"XROM", "IROM", "XRAM", "IRAM"};
+    for (size_t i = 0; i < 4; ++i) {
+      if (row[i + 1] != "<unset>") SetValue(configuration_, kKeys[i], row[i + 1]);
+    }
+    SetValue(linker_, "first", row[5]);
+    for (size_t i = 7; i < row.size(); ++i) {
+      HostNode* file = AddChild(filesNode_, "File");
+      std::istringstream attributes(row[i]);
+      for (std::string pair; std::getline(attributes, pair, ';');) {
+        SetValue(file, pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+      }
+      Context().files.push_back(file);
+    }
   }
 
   std::string Write() {
@@ -114,14 +71,16 @@ class ScatterFileTest : public ::testing::TestWithParam<ScatterCase> {
   HostNode* filesNode_;
 };
 
-TEST_P(ScatterFileTest, WritesTheWholeFile) {
-  Configure(GetParam());
-  const std::string file = GetParam().expected;
-  EXPECT_EQ(Write(), file.empty() ? "" : testing::ReadFixtureFile("build/fixtures/scatter/" + file));
+TEST_F(ScatterFileTest, WritesTheWholeFile) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("build/fixtures/scatter_cases.txt")) {
+    SCOPED_TRACE(row[0]);
+    TearDown();
+    SetUp();
+    fs_.contents.clear();
+    Configure(row);
+    EXPECT_EQ(Write(), row[6].empty() ? "" : testing::ReadFixtureFile("build/fixtures/scatter/" + row[6]));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ScatterFileTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<ScatterCase>& info) { return info.param.name; });
 
 TEST_F(ScatterFileTest, OnChipAreasFollowANewDevice) {
   const char* const lines[] = {"CPU IRAM(0x20000000-0x20004FFF) IROM(0x08000000-0x0801FFFF) CPUTYPE(\"Cortex-M3\")",

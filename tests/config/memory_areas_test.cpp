@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "tests/core/case_file.h"
+
 namespace zrt {
 namespace {
-
-constexpr char kLpc2148Cpu[] =
-    "CPU=IRAM(0x40000000-0x40007FFF) IROM(0-0x7FFFF) CLOCK(12000000) CPUTYPE(ARM7TDMI)";
 
 TEST(MemoryAreas, ReadTheAreasOfTheTargetPageFormatAndKeepFieldsAfterABrokenOne) {
   MemoryArea areas[3];
@@ -29,26 +28,9 @@ TEST(MemoryAreas, ExternalStartupAreaIsAnyXromFlag) {
 }
 
 TEST(DeviceMemoryAreas, DerivedFromTheCpuLine) {
-  struct Case {
-    const char* line;
-    const char* key;
-    bool externalStartup;
-    const char* expected;
-  } cases[] = {
-      {kLpc2148Cpu, "IROM", false, "1,0x00000000,0x00080000,1#0,0,0,0"},
-      {kLpc2148Cpu, "IROM", true, "1,0x00000000,0x00080000,0#0,0,0,0"},
-      {kLpc2148Cpu, "IRAM", false, "1,0x40000000,0x00008000,0#0,0,0,0"},
-      {"CPU=IRAM(0x40000000-0x40007FFF) CPUTYPE(ARM7TDMI)", "IROM", false, "0,0,0,0#0,0,0,0"},
-      {nullptr, "IROM", false, "0,0,0,0#0,0,0,0"},
-      {"CPU=IROM() IRAM(1-2)", "IROM", false, "0,0,0,0#0,0,0,0"},
-      {"CPU=IROM", "IROM", false, "0,0,0,0#0,0,0,0"},
-      {"CPU=IROM(0x0-0x7FFFF", "IROM", false, "0,0,0,0#0,0,0,0"},
-      {"CPU=IROM(0x100)", "IROM", false, "0,0x00000100,0x00000000,10#0,0,0,0"},
-      {"CPU=IROM(0-0xFFFFFFFF)", "IROM", false, "0,0x00000000,0x00000000,10#0,0,0,0"},
-      {"CPU=IROM(0x08000000-0x0801FFFF)", "IROM", false, "1,0x08000000,0x00020000,1#0,0,0,0"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DeviceMemoryAreas(c.line, c.key, c.externalStartup), c.expected) << (c.line ? c.line : "null");
+  for (const testing::CaseRow& row : testing::ReadCaseFile("config/fixtures/device_area_cases.txt")) {
+    const char* line = row[0] == "<null>" ? nullptr : row[0].c_str();
+    EXPECT_EQ(DeviceMemoryAreas(line, row[1].c_str(), row[2] == "1"), row[3]) << row[0];
   }
 }
 

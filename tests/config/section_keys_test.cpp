@@ -2,6 +2,7 @@
 
 #include "src/config/configuration_defaults.h"
 #include "tests/config/config_fixture.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
@@ -38,27 +39,11 @@ TEST_F(SectionKeysTest, OverrideSectionsFreshlyWrittenInheritEverything) {
 }
 
 TEST_F(SectionKeysTest, AllInheritTestLooksAtTheSixKeysOnly) {
-  struct Case {
-    const char* section;
-    const char* key;
-    const char* value;
-    bool allInherit;
-  } cases[] = {
-      {"ZRT_CParam", "Def", "A", false},         {"ZRT_CParam", "Inc", "..\\inc", false},
-      {"ZRT_CParam", "Misc", "--c99", false},    {"ZRT_CParam", "Opt", "2,2", false},
-      {"ZRT_CParam", "Code", "2,2,2,2,2,1", false}, {"ZRT_CParam", "Language", "2,2,2,0", false},
-      {"ZRT_CParam", "Language", "2,2,2,2 ", false},  // compared as text
-      {"ZRT_CParam", "uDef", "X", true},          {"ZRT_CParam", "List", "1", true},
-      {"ZRT_CParam", "cfgModify", "1", true},     {"ZRT_AsmParam", "Code", "0,2,2,2,2,2", false},
-      {"ZRT_AsmParam", "Language", "0", false},   {"ZRT_AsmParam", "Language", "02", true},  // as a number
-      {"ZRT_AsmParam", "Language", "2abc", true}, {"ZRT_AsmParam", "List", "0,0", true},
-      {"ZRT_AsmParam", "Def", "B", false},
-  };
-  for (const Case& c : cases) {
-    HostNode* section = AddChild(group_, c.section, {{"Name", "Debug"}});
-    std::string(c.section) == "ZRT_CParam" ? WriteCompilerOverride(section) : WriteAssemblerOverride(section);
-    SetValue(section, c.key, c.value);
-    EXPECT_EQ(IsAllInherit(section), c.allInherit) << c.section << " " << c.key << "=" << c.value;
+  for (const testing::CaseRow& row : testing::ReadCaseFile("config/fixtures/all_inherit_cases.txt")) {
+    HostNode* section = AddChild(group_, row[0], {{"Name", "Debug"}});
+    row[0] == "ZRT_CParam" ? WriteCompilerOverride(section) : WriteAssemblerOverride(section);
+    SetValue(section, row[1], row[2]);
+    EXPECT_EQ(IsAllInherit(section), row[3] == "1") << row[0] << " " << row[1] << "=" << row[2];
   }
   EXPECT_FALSE(IsAllInherit(AddChild(group_, "ZRT_CParam", {{"Name", "Debug"}})));  // Code, Opt, Language missing
   EXPECT_FALSE(IsAllInherit(AddChild(group_, "ZRT_Linker")));

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "tests/convert/project_facts.h"
+#include "tests/core/case_file.h"
 #include "tests/host/test_host.h"
 
 namespace zrt::testing {
@@ -21,47 +22,6 @@ using testhost::Value;
 
 constexpr char kCannotConvert[] = "该工程存在问题，不可以进行转换!!!\r\n请确保使用了正确的工程文件";
 constexpr char kNotRealView[] = "该工程文件不是RealView ZRT 3.2x以上工程\r\n请确保转换的是RealView ZRT工程";
-
-enum Outcome { kAccepted, kRefused, kForeignToolChain };
-
-struct CorpusProject {
-  const char* file;  // below the corpus folder
-  Outcome outcome;
-  size_t files;          // counted here too, for builds that cannot recompute XML
-  const char* firstRom;  // Rom of the first target's ZRT_Linker; "" when none is written
-};
-
-const CorpusProject kCorpus[] = {
-    // file, outcome, files, first Rom
-    {"uvproj/01_chibios_lpc1114/ch.uvproj", kAccepted, 115, "0x08000000"},
-    {"uvproj/03_rtthread_cme_m7_template/template.uvproj", kAccepted, 0, ""},
-    {"uvproj/05_stm32f103_blinky_2tgt/Blinky.uvproj", kAccepted, 5, "0x08000000"},
-    {"uvproj/07_alientek_stm32f103_led/LED.uvproj", kAccepted, 13, "0x08000000"},
-    {"uvproj/08_stm32f0_stdperiph_template_m0/Project.uvproj", kAccepted, 28, "0x08000000"},
-    {"uvproj/10_lpc2129_fan_arm7_mdk5/Project.uvproj", kAccepted, 5, ""},
-    {"uvproj/11_holtek_ht32f1765_entities/Project.uvproj", kAccepted, 37, ""},
-    {"uvproj/13_stm32f407_ssd1963_m4_abs_paths/Blinky.uvproj", kAccepted, 13, "0x08000000"},
-    {"uvproj/14_stm32f051_dimmer_m0_lib/Project.uvproj", kAccepted, 46, "0x08000000"},
-    // A target without "Groups".
-    {"uvproj/15_rtthread_asm9260t_template_nogroups/template.uvproj", kRefused, 0, ""},
-    {"uvproj/17_freertos_lm3s8962_m3_uip/RTOSDemo.uvproj", kAccepted, 41, ""},
-    // Group options on a different group per target, file options with exclusions.
-    {"uvproj/18_stm32l1xx_stdperiph_template_groupopt_fileopt/Project.uvproj", kAccepted, 48, "0x08000000"},
-    {"uvproj/20_gas_flow_meter_stm32f103_startup_excl/Project.uvproj", kAccepted, 45, "0x08000000"},
-    {"uvproj/23_stm32f4xx_stdperiph_template_4tgt_large/Project.uvproj", kAccepted, 42, "0x08000000"},
-    // C51: no "TargetArmAds".
-    {"uvproj/90_neg_c51_stc89c52/Project.uvproj", kRefused, 0, ""},
-    // The newer format is not read.
-    {"uvprojx/01_rtthread_f103_bluepill_template/template.uvprojx", kRefused, 0, ""},
-    {"uvprojx/02_py32f072_template_cm0plus/Project.uvprojx", kRefused, 0, ""},
-    {"uv2/01_freertos_lpc2129_rvds/RTOSDemo.Uv2", kAccepted, 18, ""},
-    {"uv2/02_freertos_stm32f103/RTOSDemo.Uv2", kAccepted, 29, "0x08000000"},
-    // Four file blocks: overrides and placements (their IncBld is not read, so no exclusions).
-    {"uv2/04_stm32f10x_stdperiph_template/Project.Uv2", kAccepted, 10, "0x08000000"},
-    // Other tool chains: their own message first.
-    {"uv2/90_neg_c51_lcd/Project.Uv2", kForeignToolChain, 0, ""},
-    {"uv2/92_neg_armgnu_sfboot/Blinky.Uv2", kForeignToolChain, 0, ""},
-};
 
 std::string CorpusDirectory() {
   const char* corpus = std::getenv("ZRT_CORPUS_DIR");
@@ -96,21 +56,20 @@ std::string FirstRom(const HostNode* project) {
   return rom ? rom : "";
 }
 
-class CorpusConversionTest : public ::testing::TestWithParam<CorpusProject> {};
-
-TEST_P(CorpusConversionTest, ConvertsAsTheSourceFileSays) {
-  const CorpusProject& expected = GetParam();
-  ASSERT_TRUE(fs::exists(fs::path(CorpusDirectory()) / expected.file)) << "corpus not found; set ZRT_CORPUS_DIR";
+// Converts one project of tests/convert/fixtures/corpus_projects.txt and checks it.
+void ExpectConvertedAsTheSourceFileSays(const CaseRow& expected) {
+  const std::string& file = expected[0];
+  ASSERT_TRUE(fs::exists(fs::path(CorpusDirectory()) / file)) << "corpus not found; set ZRT_CORPUS_DIR";
   testhost::TestHost host;
-  std::string path = CopyIntoHost(host, expected.file);
+  std::string path = CopyIntoHost(host, file);
   HostNode* project = testhost::NewNode("OrbweaveProject");
   const char* current = host.Table().ConvertProject(project, path.c_str());
   std::vector<std::string> messages = host.MessageBoxTexts();
 
-  if (expected.outcome != kAccepted) {
+  if (expected[1] != "accepted") {
     EXPECT_EQ(current, nullptr);
     std::vector<std::string> shown{kCannotConvert};
-    if (expected.outcome == kForeignToolChain) shown.insert(shown.begin(), kNotRealView);
+    if (expected[1] == "foreign") shown.insert(shown.begin(), kNotRealView);
     EXPECT_EQ(messages, shown);
     testhost::DeleteNode(project);
     return;
@@ -118,11 +77,11 @@ TEST_P(CorpusConversionTest, ConvertsAsTheSourceFileSays) {
   ASSERT_NE(current, nullptr);
   EXPECT_TRUE(messages.empty());
   ProjectFacts converted = ConvertedFacts(project, current);
-  EXPECT_EQ(converted.FileCount(), expected.files);
-  EXPECT_EQ(FirstRom(project), expected.firstRom);
+  EXPECT_EQ(std::to_string(converted.FileCount()), expected[2]);
+  EXPECT_EQ(FirstRom(project), expected[3]);
   ExpectSixSections(project);
 
-  std::string source = (fs::path(CorpusDirectory()) / expected.file).string();
+  std::string source = (fs::path(CorpusDirectory()) / file).string();
 #ifndef ZRT_WITH_LIBXML2
   if (!IsUv2(source)) {
     testhost::DeleteNode(project);
@@ -139,15 +98,12 @@ TEST_P(CorpusConversionTest, ConvertsAsTheSourceFileSays) {
   testhost::DeleteNode(project);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<CorpusProject>& info) {
-  std::string name = info.param.file;
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+TEST(CorpusConversionTest, ConvertsAsTheSourceFileSays) {
+  for (const CaseRow& row : ReadCaseFile("convert/fixtures/corpus_projects.txt")) {
+    SCOPED_TRACE(row[0]);
+    ExpectConvertedAsTheSourceFileSays(row);
   }
-  return name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Corpus, CorpusConversionTest, ::testing::ValuesIn(kCorpus), CaseName);
 
 }  // namespace
 }  // namespace zrt::testing

@@ -6,6 +6,7 @@
 
 #include "src/convert/xml_document.h"
 #include "tests/convert/xml_test_support.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
@@ -56,46 +57,21 @@ TEST(XmlDocumentNavigationTest, FindElementVisitsEveryTopLevelElement) {
   EXPECT_EQ(document.GetElementText(document.GetCurrentPosition()), "3");
 }
 
-struct NameCase {
-  const char* requested;  // null: any name
-  const char* found;      // null: none
-};
-
 TEST(XmlDocumentNavigationTest, MatchesRequestedNamesByThePrefixRule) {
-  const NameCase cases[] = {
-      {"Target", "Target"},  {"TargetName", "TargetName"}, {"Group/x", "Group"}, {"Group x", "Group"},
-      {"Group=1", "Group"},  {"Group[2]", "Group"},        {"Group]", "Group"},   {"Groupx", nullptr},
-      {"Grou", nullptr},     {"group", nullptr},           {"Group\\", nullptr},  {"", "TargetName"},
-      {nullptr, "TargetName"},
-  };
-  for (const NameCase& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/name_cases.txt")) {
     CXmlDocument document;
     ASSERT_TRUE(document.ParseText("<r><TargetName/><Target/><Group/></r>"));
-    bool found = document.FindChildElement(c.requested);
-    EXPECT_EQ(found, c.found != nullptr) << (c.requested ? c.requested : "(null)");
-    if (found && c.found) {
-      EXPECT_EQ(document.GetChildTagName(), c.found);
-    }
+    bool found = document.FindChildElement(row[0] == "<null>" ? nullptr : row[0].c_str());
+    EXPECT_EQ(found ? document.GetChildTagName() : "<none>", row[1]) << row[0];
   }
 }
 
-struct TagNameCase {
-  const char* text;
-  const char* name;
-};
-
 TEST(XmlDocumentNavigationTest, TagNameEndsAtTheNameDelimiters) {
-  const TagNameCase cases[] = {
-      {"<a\tx='1'/>", "a"}, {"<a\nx='1'/>", "a"}, {"<a/>", "a"}, {"<a?b/>", "a"}, {"<a!b/>", "a"},
-      {"<a\\b/>", "a"},     {"<a=b/>", "a"},      {"<a-b.c/>", "a-b.c"},
-      // 0x5C after a lead byte is a trail byte, not a '\'.
-      {"<\x81\x5C x='1'/>", "\x81\x5C"},
-  };
-  for (const TagNameCase& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("convert/fixtures/tag_name_cases.txt")) {
     CXmlDocument document;
-    ASSERT_TRUE(document.ParseText(c.text)) << c.text;
-    EXPECT_EQ(document.GetElementTagName(1), c.name) << c.text;
-    EXPECT_TRUE(document.FindElement(c.name)) << c.text;
+    ASSERT_TRUE(document.ParseText(row[0].c_str())) << row[0];
+    EXPECT_EQ(document.GetElementTagName(1), row[1]) << row[0];
+    EXPECT_TRUE(document.FindElement(row[1].c_str())) << row[0];
   }
 }
 

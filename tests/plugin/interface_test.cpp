@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/case_file.h"
 #include "tests/host/test_host.h"
 
 namespace zrt::testhost {
@@ -55,25 +56,13 @@ TEST(NodeCreated, ConfigurationGetsItsSixSectionsInOrderAndItsFolder) {
 }
 
 TEST(NodeCreated, FileIsClassifiedByExtension) {
-  struct Case {
-    const char* path;
-    const char* fileType;
-    const char* output;  // null: no Output key
-  } cases[] = {
-      {".\\src\\MAIN.C", "1", "MAIN.o"}, {"start.S", "2", "start.o"},  {"..\\lib\\lib.LIB", "10", nullptr},
-      {"readme", "5", nullptr},           {"reg.h", "4", nullptr},      {"C:\\d.x\\startup.asm", "2", "startup.o"},
-  };
   TestHost host;
   host.Initialize("demo.orbproj");
-  for (const Case& c : cases) {
-    HostNode* file = host.CreateFile(host.files(), c.path);
-    EXPECT_STREQ(Value(file, "FileType"), c.fileType) << c.path;
-    if (c.output) {
-      EXPECT_STREQ(Value(file, "Output"), c.output) << c.path;
-    } else {
-      EXPECT_EQ(Value(file, "Output"), nullptr) << c.path;
-    }
-    for (const char* key : {"ro", "rw", "bss"}) EXPECT_STREQ(Value(file, key), "0") << c.path << " " << key;
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("plugin/fixtures/file_kinds.txt")) {
+    HostNode* file = host.CreateFile(host.files(), row[0]);
+    EXPECT_STREQ(Value(file, "FileType"), row[1].c_str()) << row[0];
+    EXPECT_STREQ(Value(file, "Output") ? Value(file, "Output") : "<none>", row[2].c_str()) << row[0];
+    for (const char* key : {"ro", "rw", "bss"}) EXPECT_STREQ(Value(file, key), "0") << row[0] << " " << key;
   }
 }
 

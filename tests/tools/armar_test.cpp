@@ -1,4 +1,5 @@
 // armar stand-in, run for real: the archive bytes, updating and listing, errors.
+#include "tests/core/case_file.h"
 #include "tests/tools/tool_test_support.h"
 
 namespace zrt::tools::testing {
@@ -16,14 +17,7 @@ TEST_F(ArmarTest, CreateThenReplaceAndList) {
   ToolRun run = Run("armar", "--create \".\\Target\\lib.lib\"  \"obj\\a.o\" \"obj\\long_member_name.o\"");
   EXPECT_EQ(run.output, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(Read("Target/lib.lib"),
-            "!<arch>\n"
-            "//              0           0     0     100644  20        `\n"
-            "long_member_name.o/\n"
-            "a.o/            0           0     0     100644  3         `\n"
-            "AAA\n"
-            "/0              0           0     0     100644  2         `\n"
-            "BB");
+  EXPECT_EQ(Read("Target/lib.lib"), zrt::testing::ReadFixtureFile("tools/fixtures/two_members.lib"));
   Write("new/a.o", "NEW A");
   Write("c.o", "CC");
   ASSERT_EQ(Run("armar", "-r Target\\lib.lib new\\a.o c.o").exitCode, 0);

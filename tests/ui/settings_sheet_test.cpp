@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "src/core/host_node.h"
 #include "src/ui/settings_openers.h"
+#include "tests/core/case_file.h"
 #include "tests/ui/settings_fixture.h"
 
 namespace zrt {
@@ -20,42 +22,22 @@ std::vector<std::string> Tabs(const ui::HeadlessSheet& headless, const CZRTSetti
   return tabs;
 }
 
-struct LayoutCase {
-  const char* element;  // "OrbweaveProject", "Filter" or a File of FileType
-  int fileType;
-  std::vector<std::string> tabs;
-  int firstPage;
-  const char* caption;
-};
-
 TEST_F(SettingsTest, EachKindShowsItsPagesTitlesAndFirstPage) {
-  const LayoutCase cases[] = {
-      {"OrbweaveProject", 0,
-       {"设备=1012", "目标=108", "输出=107", "列表=109", "用户=110", "C/C++=111", "ASM=115", "连接=113",
-        "调试=114"},
-       1, "目标工程配置\"Debug\""},
-      {"Filter", 0, {"属性=116", "C/C++=111", "ASM=115"}, 1, "配置文件组 Src \"Debug\""},
-      {"File", 1, {"属性=116", "C/C++=111"}, 0, "配置文件\"main.c\""},
-      {"File", 3, {"属性=116", "C/C++=111"}, 0, "配置文件\"main.c\""},
-      {"File", 2, {"属性=116", "ASM=115"}, 0, "配置文件\"main.c\""},
-      {"File", 10, {"属性=116"}, 0, "配置文件\"main.c\""},
-      {"File", 4, {"属性=116"}, 0, "配置文件\"main.c\""},
-      {"File", 12, {"属性=116"}, 0, "配置文件\"main.c\""},
-  };
-  for (const LayoutCase& c : cases) {
-    SCOPED_TRACE(std::string(c.element) + " " + std::to_string(c.fileType));
+  for (const testing::CaseRow& row : testing::ReadCaseFile("ui/fixtures/sheet_layouts.txt")) {
+    SCOPED_TRACE(row[0]);
     HostNode* node = project_;
-    if (std::string(c.element) == "Filter") node = testhost::AddChild(files_, "Filter", {{"Name", "Src"}});
-    if (std::string(c.element) == "File") {
-      node = testhost::AddChild(files_, "File",
-                                {{"RelativePath", ".\\src\\main.c"}, {"FileType", std::to_string(c.fileType)}});
+    if (row[0] == "Filter") node = testhost::AddChild(files_, "Filter", {{"Name", "Src"}});
+    if (row[0].rfind("File ", 0) == 0) {
+      node = testhost::AddChild(files_, "File", {{"RelativePath", ".\\src\\main.c"}, {"FileType", row[0].substr(5)}});
     }
+    std::vector<std::string> tabs;
+    for (size_t i = 3; i < row.size(); ++i) tabs.push_back(platform::Utf8ToAnsi(row[i]));
     bool ran = false;
     Drive([&](ui::HeadlessSheet& headless, CZRTSettingsDlg& sheet) {
       ran = true;
-      EXPECT_EQ(Tabs(headless, sheet), c.tabs);
-      EXPECT_EQ(headless.ActivePage(), c.firstPage);
-      EXPECT_EQ(sheet.Caption(), c.caption);
+      EXPECT_EQ(Tabs(headless, sheet), tabs);
+      EXPECT_EQ(std::to_string(headless.ActivePage()), row[1]);
+      EXPECT_EQ(sheet.Caption(), platform::Utf8ToAnsi(row[2]));
     });
     EXPECT_EQ(ShowSettings(node), 0u);
     EXPECT_TRUE(ran);

@@ -1,10 +1,13 @@
 // The Target page: what it shows, the clock, the code generation on Cortex-M devices, the
 // defaults button, and the memory layout's checks with their messages in order.
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "src/ui/target_page.h"
+#include "tests/core/case_file.h"
 #include "tests/ui/page_fixture.h"
 
 namespace zrt {
@@ -39,78 +42,22 @@ class TargetPageTest : public PageTest {
   }
 };
 
-const char kStoredLayout[] =
-    "0,0,0,0#0,0,0,0#0,0,0,0 1,0x00000000,0x00080000,1#0,0,0,0 0,0,0,0#0,0,0,0#0,0,0,0 "
-    "1,0x40000000,0x00008000,0#0,0,0,0";
-const char kNone[] = "0,0x00000000,0x00000000,0";
-
-struct LayoutCase {
-  const char* name;
-  std::vector<int> clicked;
-  std::vector<std::pair<int, const char*>> typed;  // control id, text
-  std::vector<std::string> messages;
-  std::string layout;  // XROM IROM XRAM IRAM afterwards
-};
-
 TEST_F(TargetPageTest, MemoryLayoutIsCheckedAreaByAreaThenForOverlap) {
-  const std::string n = kNone;
-  const LayoutCase cases[] = {
-      {"overlap names the lower area first",
-       {1054},
-       {{1057, "0x00000000"}, {1015, "0x80000"}, {1027, "0x40000"}, {1028, "0x1000"}},
-       {"存储区XROM1覆盖了存储区IROM1"},
-       kStoredLayout},
-      {"touching areas do not overlap",
-       {1054},
-       {{1057, "0x0"}, {1015, "0x1000"}, {1027, "0x1000"}, {1028, "4096"}},
-       {},
-       "1,0x00000000,0x00001000,0#" + n + "#" + n + " 1,0x00001000,0x00001000,1#" + n + " " + n + "#" + n + "#" + n +
-           " 1,0x40000000,0x00008000,0#" + n},
-      {"a startup area without addresses", {1048}, {}, {"存储区IROM2为无效的启动区域"}, kStoredLayout},
-      {"a disabled area still overlaps",
-       {},
-       {{1033, "0x40000100"}, {1034, "0x100"}},
-       {"存储区XRAM1覆盖了存储区IRAM1"},
-       kStoredLayout},
-      {"areas above 2 GiB compare unsigned",
-       {},
-       {{1033, "0x70000000"}, {1034, "0x20000000"}, {1036, "0x80000000"}, {1037, "0x100"}},
-       {"存储区XRAM1覆盖了存储区XRAM2"},
-       kStoredLayout},
-      {"a size 0x0 rejects without a message", {}, {{1030, "0x100000"}, {1031, "0x0"}}, {}, kStoredLayout},
-      {"a size 0 rejects without a message", {1061}, {{1033, "0x60000000"}, {1034, "0"}}, {}, kStoredLayout},
-      {"a disabled area with both texts is kept disabled",
-       {1064},
-       {{1036, "0x60000000"}, {1037, "0x1000"}},
-       {},
-       n + "#" + n + "#" + n + " 1,0x00000000,0x00080000,1#" + n + " " + n + "#0,0x60000000,0x00001000,1#" + n +
-           " 1,0x40000000,0x00008000,0#" + n},
-      {"every area reports, in order, the overlap last",
-       {},
-       {{1057, "0x1000"},
-        {1019, "0x10"},
-        {1027, ""},
-        {1028, ""},
-        {1033, "12ab"},
-        {1034, "0x10"},
-        {1036, "0x10"},
-        {1037, "zz"},
-        {1045, "0x40000000"},
-        {1046, "0x10"}},
-       {"存储区XROM1缺少块长度", "存储区XROM2缺少块开始地址", "存储区IROM1为无效的启动区域",
-        "存储区XRAM1开始地址输入错误\r\n输入如:0x10000000或8192", "存储区XRAM2地址长度输入错误\r\n输入如:0x10000或8192",
-        "存储区IRAM1覆盖了存储区IRAM2"},
-       kStoredLayout},
-  };
-  for (const LayoutCase& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const zrt::testing::CaseRow& row : zrt::testing::ReadCaseFile("ui/fixtures/memory_layout_cases.txt")) {
+    SCOPED_TRACE(row[0]);
     Restore();
     OnTab(kTargetTab, [&](PageDriver& page) {
-      for (int id : c.clicked) page.Click(id);
-      for (const auto& [id, text] : c.typed) page.Type(id, text);
+      std::istringstream actions(row[1]);
+      for (std::string action; actions >> action;) {
+        size_t equals = action.find('=');
+        if (equals == std::string::npos) page.Click(std::stoi(action));
+        else page.Type(std::stoi(action.substr(0, equals)), action.substr(equals + 1));
+      }
     });
-    EXPECT_EQ(messages, c.messages);
-    EXPECT_EQ(Layout(), c.layout);
+    std::vector<std::string> expected;
+    for (size_t i = 3; i < row.size(); ++i) expected.push_back(platform::Utf8ToAnsi(row[i]));
+    EXPECT_EQ(messages, expected);
+    EXPECT_EQ(Layout(), row[2]);
   }
 }
 

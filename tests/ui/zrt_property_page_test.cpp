@@ -8,6 +8,7 @@
 #include "src/ui/dialog_templates.h"
 #include "src/ui/framework/headless_sheet.h"
 #include "src/ui/zrt_property_page.h"
+#include "tests/core/case_file.h"
 
 namespace zrt {
 namespace {
@@ -94,21 +95,10 @@ TEST_F(PageLifeCycleTest, UnmodifiedPagesReportNothing) {
 }
 
 TEST(ParseNumberTest, ReadsDecimalAndHexadecimal) {
-  struct Case {
-    const char* text;
-    int selector;
-    int result;
-    uint32_t value;  // stays 77 when nothing is stored
-  };
-  const Case cases[] = {
-      {"0x1F", 0, 0, 31},      {"0X1F", 0, 0, 31},   {"8192", 0, 0, 8192}, {"", 0, 0, 77},
-      {"0x", 0, 4, 77},        {"12a", 0, 4, 77},    {"12a", 1, 5, 77},    {"-1", 0, 4, 77},
-      {"0xffffffff", 0, 0, 0xffffffffu}, {"0x1g", 1, 5, 77}, {"0", 0, 0, 0}, {"0x0", 0, 0, 0},
-  };
-  for (const Case& c : cases) {
+  for (const testing::CaseRow& row : testing::ReadCaseFile("ui/fixtures/number_cases.txt")) {
     uint32_t value = 77;
-    EXPECT_EQ(CZRTPropertyPage::ParseNumber(c.text, c.selector, &value), c.result) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
+    EXPECT_EQ(CZRTPropertyPage::ParseNumber(row[0], std::stoi(row[1]), &value), std::stoi(row[2])) << row[0];
+    EXPECT_EQ(std::to_string(value), row[3]) << row[0];
   }
 }
 
