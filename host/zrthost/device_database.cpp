@@ -35,6 +35,10 @@ bool DeviceDatabase::Load(const std::string& path, std::string* error) {
     *error = path + ": cannot open the device file";
     return false;
   }
+  return Parse(path, in, error);
+}
+
+bool DeviceDatabase::Parse(const std::string& path, std::istream& in, std::string* error) {
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     auto fail = [&](const std::string& why) {
@@ -42,6 +46,8 @@ bool DeviceDatabase::Load(const std::string& path, std::string* error) {
       return false;
     };
     if (line.size() > kMaxLineLength) return fail("line longer than " + std::to_string(kMaxLineLength) + " bytes");
+    // Device records hold C strings: a NUL byte would cut a name or line short.
+    if (line.find('\0') != std::string::npos) return fail("a NUL byte in the line");
     line = Trimmed(line);
     if (line.empty() || line[0] == '#') continue;
     if (line[0] == '[') {

@@ -6,6 +6,7 @@
 // "REGFILE(...)", "SIM: ...", ...). Blank lines and lines starting with '#' are skipped.
 #pragma once
 
+#include <istream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ class DeviceDatabase {
   // Reads a device file; false with *error ("PATH:LINE: why") when it cannot be read or a
   // line is malformed.
   bool Load(const std::string& path, std::string* error);
+  // The same for a device file's content; name stands for the path in *error.
+  bool Parse(const std::string& name, std::istream& in, std::string* error);
 
   // The device named name (exact, or ignoring case when no exact match); null when none.
   const DeviceRecord* Find(const std::string& name) const;

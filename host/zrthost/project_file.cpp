@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "host/zrthost/durable_file.h"
 #include "host/nodes/node_tree.h"
@@ -34,6 +35,37 @@ std::string_view AnsiText(const char* utf8, std::string* converted) {
   if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
   *converted = platform::Utf8ToAnsi(std::string(text));
   return *converted;
+}
+
+// Deeper nesting is refused: no project comes near it, and the tree's code is recursive.
+constexpr int kMaxNesting = 1000;
+
+// True when a UTF-8 text comes back unchanged from the ANSI code page; one that does not
+// (a character the code page lacks, a malformed byte) would be changed by the next save.
+bool HeldInAnsi(const char* utf8) {
+  std::string text(utf8);
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
+  return platform::AnsiToUtf8(platform::Utf8ToAnsi(text)) == text;
+}
+
+// The first element, in document order, that the tree cannot take as it is, with *why;
+// an empty node when there is none.
+pugi::xml_node FirstRefused(const pugi::xml_node& element, int depth, std::string* why) {
+  if (depth > kMaxNesting) {
+    *why = "elements nested deeper than " + std::to_string(kMaxNesting) + " levels";
+    return element;
+  }
+  bool held = HeldInAnsi(element.name());
+  for (const pugi::xml_attribute& a : element.attributes()) held = held && HeldInAnsi(a.name()) && HeldInAnsi(a.value());
+  if (!held) {
+    *why = "a name or value of this element holds a character the ANSI code page cannot hold";
+    return element;
+  }
+  for (const pugi::xml_node& child : element.children()) {
+    if (child.type() != pugi::node_element) continue;
+    if (pugi::xml_node refused = FirstRefused(child, depth + 1, why)) return refused;
+  }
+  return pugi::xml_node();
 }
 
 HostNode* BuildTree(const pugi::xml_node& element) {
@@ -73,6 +105,10 @@ HostNode* LoadProjectFile(const std::string& path, std::string* error) {
     *error = path + ": cannot open the project file";
     return nullptr;
   }
+  return ParseProjectText(path, std::move(content), error);
+}
+
+HostNode* ParseProjectText(const std::string& path, std::string content, std::string* error) {
   pugi::xml_document document;
   pugi::xml_parse_result result = document.load_buffer(content.data(), content.size(), kParseOptions, pugi::encoding_utf8);
   if (!result) {
@@ -85,6 +121,11 @@ HostNode* LoadProjectFile(const std::string& path, std::string* error) {
                      root ? "not a project file: the root element is <" + std::string(root.name()) + ">, not <" +
                                 kProjectElement + ">"
                           : "not a project file: no root element");
+    return nullptr;
+  }
+  std::string why;
+  if (pugi::xml_node refused = FirstRefused(root, 0, &why)) {
+    *error = Located(path, content, refused.offset_debug() - 1, why);
     return nullptr;
   }
   // The document holds its own copy of the text: the file's goes before the tree is built.

@@ -15,6 +15,8 @@ constexpr char kProjectElement[] = "OrbweaveProject";
 // "PATH:LINE:COLUMN: why" when the file cannot be read, is not well-formed XML or is not
 // a project file.
 HostNode* LoadProjectFile(const std::string& path, std::string* error);
+// The same for the file's content; name stands for the path in *error.
+HostNode* ParseProjectText(const std::string& name, std::string content, std::string* error);
 
 // The XML text of a tree, UTF-8.
 std::string ProjectFileText(const HostNode* root);

@@ -63,7 +63,7 @@ HostPaths DefaultHostPaths() {
   return paths;
 }
 
-Workspace::Workspace(const HostPaths& paths, OutputWindow* window) : paths_(paths), window_(window), session_(window) {}
+Workspace::Workspace(const HostPaths& paths, OutputWindow* window) : paths_(paths), session_(window) {}
 
 Workspace::~Workspace() { DeleteNode(root_); }
 

@@ -71,7 +71,6 @@ class Workspace {
   bool Start(const std::string& projectFile, const std::string& device, std::string* error);
 
   HostPaths paths_;
-  OutputWindow* window_;
   DeviceDatabase devices_;
   PluginSession session_;
   HostNode* root_ = nullptr;

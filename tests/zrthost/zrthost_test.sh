@@ -143,6 +143,10 @@ test_corrupt_and_foreign_files_refused_with_position() {
   err=$(zrthost show bad.orbproj 2>&1); rc=$?
   [ $rc -eq 1 ] || fail "exit $rc" || return 1
   expect_contains "$err" 'bad.orbproj:3:' || return 1
+  # A character the ANSI code page lacks would come back as '?' from the next save.
+  printf '<OrbweaveProject>\n  <Files X="\xf0\x9f\x98\x80"/>\n</OrbweaveProject>\n' > lossy.orbproj
+  err=$(zrthost show lossy.orbproj 2>&1)
+  expect_contains "$err" 'lossy.orbproj:2:3: a name or value of this element holds a character' || return 1
   printf '<Project>\n</Project>\n' > foreign.orbproj
   err=$(zrthost build foreign.orbproj 2>&1)
   expect_contains "$err" 'foreign.orbproj:1:1: not a project file'
