@@ -28,57 +28,68 @@ std::string Located(const std::string& path, const std::string& content, ptrdiff
   return path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + why;
 }
 
-// A text of the file in the ANSI code page. ASCII text, nearly all of a project, is the
-// same in both and is used where it lies; other text is converted into *converted.
-std::string_view AnsiText(const char* utf8, std::string* converted) {
-  std::string_view text(utf8);
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
-  *converted = platform::Utf8ToAnsi(std::string(text));
-  return *converted;
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Deeper nesting is refused: no project comes near it, and the tree's code is recursive.
 constexpr int kMaxNesting = 1000;
 
-// True when a UTF-8 text comes back unchanged from the ANSI code page; one that does not
-// (a character the code page lacks, a malformed byte) would be changed by the next save.
-bool HeldInAnsi(const char* utf8) {
-  std::string text(utf8);
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
-  return platform::AnsiToUtf8(platform::Utf8ToAnsi(text)) == text;
-}
+// Builds the host tree of a parsed document, taking each text into the ANSI code page.
+// ASCII text, nearly all of a project, is the same in both and is used where it lies. An
+// element nested too deep, or whose name or value would not come back unchanged from the
+// code page (a character it lacks, a malformed byte) and so be changed by the next save,
+// refuses the whole tree.
+class TreeBuilder {
+ public:
+  // The tree, or null with refused() and why() set.
+  HostNode* Build(const pugi::xml_node& element, int depth = 0) {
+    if (depth > kMaxNesting) return Refuse(element, "elements nested deeper than " + std::to_string(kMaxNesting) + " levels");
+    std::string name, value;
+    const char* failed = nullptr;
+    HostNode* node = NewNode(Ansi(element.name(), &name, &failed));
+    for (const pugi::xml_attribute& a : element.attributes()) {
+      std::string_view attributeName = Ansi(a.name(), &name, &failed);
+      SetValue(node, attributeName, Ansi(a.value(), &value, &failed));
+    }
+    if (failed != nullptr) {
+      DeleteNode(node);
+      return Refuse(element, "a name or value of this element holds a character the ANSI code page cannot hold");
+    }
+    for (const pugi::xml_node& child : element.children()) {
+      if (child.type() != pugi::node_element) continue;
+      HostNode* built = Build(child, depth + 1);
+      if (built == nullptr) {
+        DeleteNode(node);
+        return nullptr;
+      }
+      LinkChild(node, built);
+    }
+    return node;
+  }
 
-// The first element, in document order, that the tree cannot take as it is, with *why;
-// an empty node when there is none.
-pugi::xml_node FirstRefused(const pugi::xml_node& element, int depth, std::string* why) {
-  if (depth > kMaxNesting) {
-    *why = "elements nested deeper than " + std::to_string(kMaxNesting) + " levels";
-    return element;
-  }
-  bool held = HeldInAnsi(element.name());
-  for (const pugi::xml_attribute& a : element.attributes()) held = held && HeldInAnsi(a.name()) && HeldInAnsi(a.value());
-  if (!held) {
-    *why = "a name or value of this element holds a character the ANSI code page cannot hold";
-    return element;
-  }
-  for (const pugi::xml_node& child : element.children()) {
-    if (child.type() != pugi::node_element) continue;
-    if (pugi::xml_node refused = FirstRefused(child, depth + 1, why)) return refused;
-  }
-  return pugi::xml_node();
-}
+  const pugi::xml_node& refused() const { return refused_; }
+  const std::string& why() const { return why_; }
 
-HostNode* BuildTree(const pugi::xml_node& element) {
-  std::string name, value;
-  HostNode* node = NewNode(AnsiText(element.name(), &name));
-  for (const pugi::xml_attribute& a : element.attributes()) {
-    SetValue(node, AnsiText(a.name(), &name), AnsiText(a.value(), &value));
+ private:
+  // utf8 in the ANSI code page; *failed is set to utf8 when it would not come back unchanged.
+  static std::string_view Ansi(const char* utf8, std::string* converted, const char** failed) {
+    std::string_view text(utf8);
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
+    *converted = platform::Utf8ToAnsi(std::string(text));
+    if (platform::AnsiToUtf8(*converted) != text) *failed = utf8;
+    return *converted;
   }
-  for (const pugi::xml_node& child : element.children()) {
-    if (child.type() == pugi::node_element) LinkChild(node, BuildTree(child));
+
+  HostNode* Refuse(const pugi::xml_node& element, std::string why) {
+    refused_ = element;
+    why_ = std::move(why);
+    return nullptr;
   }
-  return node;
-}
+
+  pugi::xml_node refused_;
+  std::string why_;
+};
 
 void WriteTree(const HostNode* node, pugi::xml_node parent) {
   pugi::xml_node element = parent.append_child(platform::AnsiToUtf8(NameOf(node)).c_str());
@@ -123,14 +134,10 @@ HostNode* ParseProjectText(const std::string& path, std::string content, std::st
                           : "not a project file: no root element");
     return nullptr;
   }
-  std::string why;
-  if (pugi::xml_node refused = FirstRefused(root, 0, &why)) {
-    *error = Located(path, content, refused.offset_debug() - 1, why);
-    return nullptr;
-  }
-  // The document holds its own copy of the text: the file's goes before the tree is built.
-  std::string().swap(content);
-  return BuildTree(root);
+  TreeBuilder builder;
+  HostNode* tree = builder.Build(root);
+  if (tree == nullptr) *error = Located(path, content, builder.refused().offset_debug() - 1, builder.why());
+  return tree;
 }
 
 std::string ProjectFileText(const HostNode* root) {

@@ -65,7 +65,10 @@ HostPaths DefaultHostPaths() {
 
 Workspace::Workspace(const HostPaths& paths, OutputWindow* window) : paths_(paths), session_(window) {}
 
-Workspace::~Workspace() { DeleteNode(root_); }
+Workspace::~Workspace() {
+  static auto* treesLeftToExit = new std::vector<HostNode*>;
+  if (root_ != nullptr) treesLeftToExit->push_back(root_);
+}
 
 bool Workspace::Start(const std::string& projectFile, const std::string& device, std::string* error) {
   projectFile_ = fs::absolute(fs::path(projectFile)).lexically_normal().string();

@@ -27,6 +27,10 @@ constexpr char kDeviceAttribute[] = "Device";
 class Workspace {
  public:
   Workspace(const HostPaths& paths, OutputWindow* window);
+  // A zrthost process runs one command with one workspace and then ends: the tree is left
+  // for the operating system to take back at exit, not taken apart node by node (that was
+  // a fifth of an up-to-date build of 10,000 files). It stays reachable, so leak checkers
+  // do not count it.
   ~Workspace();
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
