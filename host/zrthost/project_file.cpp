@@ -28,10 +28,6 @@ std::string Located(const std::string& path, const std::string& content, ptrdiff
   return path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + why;
 }
 
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Deeper nesting is refused: no project comes near it, and the tree's code is recursive.
 constexpr int kMaxNesting = 1000;
 
