@@ -11,7 +11,8 @@ namespace zrt::zrthost {
 // in a console) and answers the program's arguments after its name, in UTF-8.
 std::vector<std::string> StartConsole(int argc, char** argv);
 
-// True when standard output is an interactive terminal.
+// True when standard output is an interactive terminal (on Windows: a console that takes
+// the escape sequences the status line is drawn with).
 bool OutputIsTerminal();
 // The terminal's width in columns; 80 when unknown.
 int TerminalColumns();
