@@ -2,6 +2,7 @@
 // Windows consoles.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,10 @@ namespace zrt::zrthost {
 // in a console) and answers the program's arguments after its name, in UTF-8.
 std::vector<std::string> StartConsole(int argc, char** argv);
 
-// True when standard output is an interactive terminal (on Windows: a console that takes
-// the escape sequences the status line is drawn with).
+// True when standard output is an interactive terminal (a console on Windows).
 bool OutputIsTerminal();
+// Empties the terminal's current line and puts the cursor at its start.
+void ClearCurrentLine(std::FILE* out);
 // The terminal's width in columns; 80 when unknown.
 int TerminalColumns();
 // An ANSI (GBK) text as zrthost prints it: UTF-8 with "\n" line ends.

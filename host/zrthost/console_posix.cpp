@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <cstdio>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -27,6 +28,8 @@ int TerminalColumns() {
   winsize size{};
   return ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
+
+void ClearCurrentLine(std::FILE* out) { std::fputs("\r\033[K", out); }
 
 void CatchInterrupts() {
   struct sigaction action {};

@@ -15,9 +15,6 @@ namespace {
 
 std::atomic<bool> g_interrupted{false};
 UINT g_consoleCodePage = 0;
-// True when standard output is a console that takes the escape sequences the status line
-// is drawn with (Windows 10 and later, once asked for).
-bool g_terminal = false;
 
 BOOL WINAPI OnConsoleEvent(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
@@ -42,14 +39,9 @@ std::vector<std::string> StartConsole(int, char**) {
   // Binary mode: the "\n" line ends zrthost writes stay as they are.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
-  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD mode = 0;
-  if (_isatty(_fileno(stdout)) && GetConsoleMode(output, &mode)) {
-    g_terminal = SetConsoleMode(output, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
-    if ((g_consoleCodePage = GetConsoleOutputCP()) != 0) {
-      SetConsoleOutputCP(CP_UTF8);
-      std::atexit(RestoreConsoleCodePage);
-    }
+  if (OutputIsTerminal() && (g_consoleCodePage = GetConsoleOutputCP()) != 0) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::atexit(RestoreConsoleCodePage);
   }
   // The wide command line: the C runtime's argv would hold only what the ANSI code page can.
   std::vector<std::string> arguments;
@@ -61,12 +53,27 @@ std::vector<std::string> StartConsole(int, char**) {
   return arguments;
 }
 
-bool OutputIsTerminal() { return g_terminal; }
+bool OutputIsTerminal() {
+  DWORD mode = 0;
+  return _isatty(_fileno(stdout)) && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+}
 
 int TerminalColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info{};
   if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return 80;
   return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
+// Through the console itself: escape sequences are not taken by every console.
+void ClearCurrentLine(std::FILE* out) {
+  std::fflush(out);
+  HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!GetConsoleScreenBufferInfo(console, &info)) return;
+  COORD start = {0, info.dwCursorPosition.Y};
+  DWORD written = 0;
+  FillConsoleOutputCharacterA(console, ' ', static_cast<DWORD>(info.dwSize.X), start, &written);
+  SetConsoleCursorPosition(console, start);
 }
 
 void CatchInterrupts() {

@@ -55,7 +55,7 @@ void OutputWindow::EndStatus() {
 
 void OutputWindow::EraseStatus() {
   if (!statusShown_) return;
-  std::fputs("\r\033[K", out_);
+  ClearCurrentLine(out_);
   statusShown_ = false;
 }
 
