@@ -51,7 +51,7 @@ std::vector<std::string> Dependencies(Workspace& ws, const std::string& source) 
 // "Dependency" children, which the next build's up-to-date test reads.
 void RecordDependencies(Workspace& ws, const std::vector<std::string>& compiledSources) {
   for (const std::string& source : compiledSources) {
-    HostNode* file = ws.FindFile(source);
+    HostNode* file = ws.FindFile(platform::AnsiToUtf8(source));
     if (file == nullptr) continue;
     std::vector<std::string> entries = Dependencies(ws, source), old;
     for (HostNode* child : ChildrenOf(file)) {
@@ -134,6 +134,10 @@ int RunDeps(const Arguments& args, const HostPaths& paths) {
   if (!OpenForBuild(ws, args, "deps")) return kExitFailed;
   HostNode* file = ws.FindFile(args.positional[1]);
   if (file == nullptr) return Fail("deps: no file " + args.positional[1] + " in the project");
+  // The plug-in reads the dependency file relative to the current folder, which in the
+  // IDE is the project's.
+  std::error_code ignored;
+  fs::current_path(FsPath(ws.ProjectFolder()), ignored);
   for (const std::string& entry : Dependencies(ws, ValueOr(file, "RelativePath"))) {
     std::printf("%s\n", TerminalText(entry).c_str());
   }
@@ -161,7 +165,7 @@ int RunCompdb(const Arguments& args, const HostPaths& paths) {
   quiet.ExpectSources(SourcesToBuild(ws, ws.ActiveName()));
   ws.Session().recordOnly = true;
   if (ws.Table().BuildProject(1) == 0) return Fail("compdb: BuildProject refused the target (see above)");
-  std::string folder = platform::AnsiToUtf8(ws.ProjectFolder());
+  std::string folder = ws.ProjectFolder();
   std::string json = "[";
   int count = 0;
   for (const std::string& line : ws.Session().commands) {
@@ -169,11 +173,11 @@ int RunCompdb(const Arguments& args, const HostPaths& paths) {
     if (source.empty()) continue;
     json += std::string(count++ ? ",\n" : "\n") + "  {\"directory\": " + JsonString(folder) +
             ", \"command\": " + JsonString(platform::AnsiToUtf8(line)) +
-            ", \"file\": " + JsonString(platform::AnsiToUtf8(ws.NativePathOf(source))) + "}";
+            ", \"file\": " + JsonString(ws.NativePathOf(source)) + "}";
   }
   json += count ? "\n]\n" : "]\n";
-  std::string output = args.Get("-o", (fs::path(ws.ProjectFolder()) / "compile_commands.json").string());
-  std::ofstream out(output, std::ios::binary);
+  std::string output = args.Get("-o", Utf8Path(FsPath(ws.ProjectFolder()) / "compile_commands.json"));
+  std::ofstream out(FsPath(output), std::ios::binary);
   if (!(out << json) || !out.flush()) return Fail("compdb: cannot write " + output);
   std::printf("wrote %d commands to %s\n", count, output.c_str());
   return kExitOk;

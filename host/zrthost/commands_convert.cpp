@@ -43,15 +43,15 @@ void PrintSummary(const Workspace& ws, const std::string& current) {
 
 int RunConvert(const Arguments& args, const HostPaths& paths) {
   const std::string& source = args.positional[0];
-  if (!fs::exists(fs::path(source))) return Fail("convert: " + source + " does not exist");
-  std::string output = args.Get("-o", fs::path(source).replace_extension(".orbproj").string());
+  if (!fs::exists(FsPath(source))) return Fail("convert: " + source + " does not exist");
+  std::string output = args.Get("-o", Utf8Path(FsPath(source).replace_extension(".orbproj")));
   OutputWindow window(stdout, false);
   Workspace ws(paths, &window);
   std::string error;
   std::string device = args.Get("--device");
   if (!ws.Create(output, device, &error)) return Fail("convert: " + error);
-  std::string sourcePath = HostPathOf(fs::absolute(fs::path(source)).lexically_normal().string());
-  const char* current = ws.Table().ConvertProject(ws.Root(), platform::Utf8ToAnsi(sourcePath).c_str());
+  std::string sourcePath = HostPathOf(Utf8Path(fs::absolute(FsPath(source)).lexically_normal()));
+  const char* current = ws.Table().ConvertProject(ws.Root(), sourcePath.c_str());
   if (current == nullptr || ws.Configurations() == nullptr) {
     return Fail("convert: the plug-in did not convert " + source +
                 " (ConvertProject answered null: the project was refused, or this plug-in cannot convert)");
@@ -78,7 +78,7 @@ int RunSettings(const Arguments& args, const HostPaths& paths) {
     return Fail("settings: no file " + args.Get("--file") + " in the project");
   }
   if (args.Has("--script")) {
-    platform::SetEnvironment("ZRT_UI_SCRIPT", fs::absolute(fs::path(args.Get("--script"))).string());
+    platform::SetEnvironment("ZRT_UI_SCRIPT", HostPathOf(Utf8Path(fs::absolute(FsPath(args.Get("--script"))))));
   }
   int result = ws.Table().ShowSettings(node);
   std::printf("ShowSettings answered %d\n", result);

@@ -44,10 +44,11 @@ int Saved(Workspace& ws) {
   return ws.Save(&error) ? kExitOk : Fail(error);
 }
 
-// The node a set command names: a target, else a group, else a file.
+// The node a set command names (UTF-8): a target, else a group, else a file.
 HostNode* FindSettingsNode(Workspace& ws, const std::string& name) {
-  if (HostNode* target = ws.FindConfiguration(name)) return target;
-  if (HostNode* group = ws.FindGroup(name)) return group;
+  std::string ansi = platform::Utf8ToAnsi(name);
+  if (HostNode* target = ws.FindConfiguration(ansi)) return target;
+  if (HostNode* group = ws.FindGroup(ansi)) return group;
   return ws.FindFile(name);
 }
 
@@ -128,7 +129,7 @@ int RunNew(const Arguments& args, const HostPaths& paths) {
   const std::string& file = args.positional[0];
   std::string target = args.Get("--target");
   if (target.empty()) return Fail("new: --target NAME is required");
-  if (fs::exists(fs::path(file))) return Fail("new: " + file + " exists already");
+  if (fs::exists(FsPath(file))) return Fail("new: " + file + " exists already");
   OutputWindow window(stdout, false);
   Workspace ws(paths, &window);
   std::string error;
@@ -162,9 +163,9 @@ int RunAdd(const Arguments& args, const HostPaths& paths) {
   for (size_t i = 1; i < args.positional.size(); ++i) {
     const std::string& path = args.positional[i];
     if (ws.FindFile(path) != nullptr) return Fail("add: " + path + " is in the project already");
-    if (!fs::exists(fs::path(path))) std::fprintf(stderr, "zrthost: add: note: %s does not exist (yet)\n", path.c_str());
+    if (!fs::exists(FsPath(path))) std::fprintf(stderr, "zrthost: add: note: %s does not exist (yet)\n", path.c_str());
     HostNode* file = AddChild(parent, "File");
-    SetValue(file, "RelativePath", platform::Utf8ToAnsi(ws.StoredPath(path)));
+    SetValue(file, "RelativePath", ws.StoredPath(path));
     Announce(ws, file);
   }
   ws.Touch();
@@ -186,7 +187,7 @@ int RunSet(const Arguments& args, const HostPaths& paths) {
   Workspace ws(paths, &window);
   std::string error;
   if (!ws.Open(args.positional[0], "", &error)) return Fail("set: " + error);
-  HostNode* node = FindSettingsNode(ws, platform::Utf8ToAnsi(args.positional[1]));
+  HostNode* node = FindSettingsNode(ws, args.positional[1]);
   if (node == nullptr) return Fail("set: no target, group or file named " + args.positional[1]);
   for (size_t i = 2; i < args.positional.size(); ++i) {
     if (!ApplySetting(ws, node, args.positional[i], &error)) return Fail("set: " + error);

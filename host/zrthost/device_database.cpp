@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "host/zrthost/paths.h"
 #include "platform/code_page.h"
 
 namespace zrt::zrthost {
@@ -30,7 +31,7 @@ bool SamePrefixIgnoringCase(const char* a, const char* b, size_t n) {
 }  // namespace
 
 bool DeviceDatabase::Load(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FsPath(path), std::ios::binary);
   if (!in) {
     *error = path + ": cannot open the device file";
     return false;

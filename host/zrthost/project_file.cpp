@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "host/zrthost/durable_file.h"
+#include "host/zrthost/paths.h"
 #include "host/nodes/node_tree.h"
 #include "platform/code_page.h"
 
@@ -97,7 +98,7 @@ void WriteTree(const HostNode* node, pugi::xml_node parent) {
 
 // The file's bytes in one read; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string* content) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(FsPath(path), std::ios::binary | std::ios::ate);
   std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
   if (size < 0) return false;
   content->resize(static_cast<size_t>(size));

@@ -5,6 +5,7 @@
 
 #include "host/nodes/node_tree.h"
 #include "host/zrthost/project_file.h"
+#include "platform/code_page.h"
 #include "platform/dynamic_library.h"
 #include "platform/environment.h"
 
@@ -14,14 +15,9 @@ using namespace hostnodes;
 namespace fs = std::filesystem;
 namespace {
 
-std::string FromHostPath(std::string path) {
-  if (fs::path::preferred_separator == '/') std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
 std::string ProgramFolder() {
-  std::string program = FromHostPath(platform::ModulePathOf(reinterpret_cast<const void*>(&DefaultHostPaths)));
-  return fs::absolute(fs::path(program)).parent_path().string();
+  std::string program = NativePathFromHost(platform::ModulePathOf(reinterpret_cast<const void*>(&DefaultHostPaths)));
+  return Utf8Path(fs::absolute(FsPath(program)).parent_path());
 }
 
 std::string FromEnvironment(const char* name, const std::string& fallback) {
@@ -48,18 +44,12 @@ HostNode* FindFilter(HostNode* node, const std::string& name) {
 
 }  // namespace
 
-std::string HostPathOf(const std::string& native) {
-  std::string path = native;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 HostPaths DefaultHostPaths() {
   std::string folder = ProgramFolder();
   HostPaths paths;
-  paths.plugin = FromEnvironment("ZRT_PLUGIN", (fs::path(folder) / "ZRTSettings.dll").string());
+  paths.plugin = FromEnvironment("ZRT_PLUGIN", Utf8Path(FsPath(folder) / "ZRTSettings.dll"));
   paths.root = FromEnvironment("ZRT_HOST_ROOT", folder);
-  paths.devices = FromEnvironment("ZRT_DEVICES", (fs::path(folder) / "devices.txt").string());
+  paths.devices = FromEnvironment("ZRT_DEVICES", Utf8Path(FsPath(folder) / "devices.txt"));
   return paths;
 }
 
@@ -71,16 +61,16 @@ Workspace::~Workspace() {
 }
 
 bool Workspace::Start(const std::string& projectFile, const std::string& device, std::string* error) {
-  projectFile_ = fs::absolute(fs::path(projectFile)).lexically_normal().string();
+  projectFile_ = Utf8Path(fs::absolute(FsPath(projectFile)).lexically_normal());
   if (!devices_.Load(paths_.devices, error)) return false;
   const DeviceRecord* record = nullptr;
   if (!device.empty() && (record = devices_.Find(device)) == nullptr) {
     *error = "unknown device " + device + " (not in " + paths_.devices + ")";
     return false;
   }
-  if (!session_.Load(paths_.plugin, error)) return false;
+  if (!session_.Load(HostPathOf(paths_.plugin), error)) return false;
   HostSetup setup;
-  std::string root = HostPathOf(fs::absolute(fs::path(paths_.root)).lexically_normal().string());
+  std::string root = HostPathOf(Utf8Path(fs::absolute(FsPath(paths_.root)).lexically_normal()));
   setup.installDirectory = root.empty() || root.back() != '\\' ? root + "\\" : root;
   setup.projectPath = HostPathOf(projectFile_);
   setup.device = record;
@@ -117,7 +107,7 @@ bool Workspace::Save(std::string* error, bool force) {
 HostNode* Workspace::Configurations() const { return ChildNamed(root_, "Configurations"); }
 HostNode* Workspace::Files() const { return ChildNamed(root_, "Files"); }
 
-std::string Workspace::ProjectFolder() const { return fs::path(projectFile_).parent_path().string(); }
+std::string Workspace::ProjectFolder() const { return Utf8Path(FsPath(projectFile_).parent_path()); }
 
 std::string Workspace::ActiveName() const {
   const char* active = Value(root_, kActiveAttribute);
@@ -141,27 +131,28 @@ std::vector<HostNode*> Workspace::AllFiles() const {
 }
 
 std::string Workspace::NativePathOf(const std::string& stored) const {
-  fs::path path(FromHostPath(stored));
-  return (path.is_absolute() ? path : fs::path(ProjectFolder()) / path).lexically_normal().string();
+  fs::path path = FsPath(NativePathFromHost(stored));
+  return Utf8Path((path.is_absolute() ? path : FsPath(ProjectFolder()) / path).lexically_normal());
 }
 
 HostNode* Workspace::FindFile(const std::string& path) const {
   std::vector<HostNode*> files = AllFiles();
+  std::string stored = platform::Utf8ToAnsi(path);
   for (HostNode* file : files) {
-    if (ValueOr(file, "RelativePath") == path) return file;
+    if (ValueOr(file, "RelativePath") == stored) return file;
   }
-  fs::path wanted = fs::absolute(fs::path(path)).lexically_normal();
+  fs::path wanted = fs::absolute(FsPath(path)).lexically_normal();
   for (HostNode* file : files) {
-    if (fs::path(NativePathOf(ValueOr(file, "RelativePath"))) == wanted) return file;
+    if (FsPath(NativePathOf(ValueOr(file, "RelativePath"))) == wanted) return file;
   }
   return nullptr;
 }
 
 std::string Workspace::StoredPath(const std::string& path) const {
-  fs::path absolute = fs::absolute(fs::path(path)).lexically_normal();
-  fs::path relative = absolute.lexically_relative(fs::path(ProjectFolder()));
-  if (relative.empty()) return HostPathOf(absolute.string());
-  std::string text = HostPathOf(relative.string());
+  fs::path absolute = fs::absolute(FsPath(path)).lexically_normal();
+  fs::path relative = absolute.lexically_relative(FsPath(ProjectFolder()));
+  if (relative.empty()) return HostPathOf(Utf8Path(absolute));
+  std::string text = HostPathOf(Utf8Path(relative));
   return text.rfind("..", 0) == 0 ? text : ".\\" + text;
 }
 

@@ -8,6 +8,7 @@
 
 #include "host/zrthost/device_database.h"
 #include "host/zrthost/output_window.h"
+#include "host/zrthost/paths.h"
 #include "host/zrthost/plugin_session.h"
 #include "src/core/abi.h"
 
@@ -62,13 +63,15 @@ class Workspace {
   HostNode* FindConfiguration(const std::string& name) const;
   // The Filter with that Name anywhere under Files; null when none.
   HostNode* FindGroup(const std::string& name) const;
-  // The File whose RelativePath names path (as written, or the same file); null when none.
+  // The File whose RelativePath names path (UTF-8; as written, or the same file); null
+  // when none.
   HostNode* FindFile(const std::string& path) const;
   // Every File node under Files, depth first in tree order.
   std::vector<HostNode*> AllFiles() const;
-  // path (native, relative to the current directory or absolute) as the project stores it.
+  // path (UTF-8, relative to the current directory or absolute) as the project stores it
+  // (ANSI, '\').
   std::string StoredPath(const std::string& path) const;
-  // A stored path in the operating system's form, relative to the current directory.
+  // A stored path (ANSI, '\') as an absolute UTF-8 path of this system.
   std::string NativePathOf(const std::string& stored) const;
 
  private:
@@ -85,7 +88,5 @@ class Workspace {
 // The default paths: beside the zrthost program, overridden by ZRT_PLUGIN, ZRT_HOST_ROOT
 // and ZRT_DEVICES.
 HostPaths DefaultHostPaths();
-// A native path with '\' separators, as the plug-in reads paths.
-std::string HostPathOf(const std::string& native);
 
 }  // namespace zrt::zrthost

@@ -2,6 +2,7 @@
 // mapped to the POSIX form: '\' becomes '/', and ".dll" becomes ".so", trying
 // "lib<name>.so" in the same folder when "<name>.so" does not exist.
 #include "platform/dynamic_library.h"
+#include "platform/posix/native_path.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -23,8 +24,7 @@ bool EndsWithDll(const std::string& path) {
 }  // namespace
 
 std::string NativeLibraryPath(const std::string& path) {
-  std::string native = path;
-  std::replace(native.begin(), native.end(), '\\', '/');
+  std::string native = NativePath(path);
   if (!EndsWithDll(native)) return native;
   std::string stem = native.substr(0, native.size() - 4);
   std::string plain = stem + ".so";
@@ -51,9 +51,7 @@ void FreeLibraryHandle(LibraryHandle handle) {
 std::string ModulePathOf(const void* address) {
   Dl_info info{};
   if (dladdr(address, &info) == 0 || info.dli_fname == nullptr) return "";
-  std::string path = info.dli_fname;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
+  return AnsiPath(info.dli_fname);
 }
 
 }  // namespace zrt::platform

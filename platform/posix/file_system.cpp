@@ -1,6 +1,7 @@
-// The POSIX file system behind Windows-style paths: '\' is read as '/', and the paths
-// handed back use '\'.
+// The POSIX file system behind Windows-style paths: '\' is read as '/' and ANSI text as
+// UTF-8 (platform/posix/native_path.h), and the paths and names handed back are ANSI.
 #include "platform/file_system.h"
+#include "platform/posix/native_path.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,15 +15,8 @@
 namespace zrt::platform {
 namespace {
 
-std::string Native(std::string path) {
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
-std::string Windows(std::string path) {
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
+std::string Native(const std::string& path) { return NativePath(path); }
+std::string Windows(const std::string& path) { return AnsiPath(path); }
 
 // Writes all of data to fd, retrying short writes; false on any error.
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -120,7 +114,7 @@ class PosixFileSystem : public FileSystem {
     if (dir == nullptr) return names;
     while (const dirent* entry = readdir(dir)) {
       std::string name = entry->d_name;
-      if (name != "." && name != "..") names.push_back(name);
+      if (name != "." && name != "..") names.push_back(AnsiPath(name));
     }
     closedir(dir);
     std::sort(names.begin(), names.end());

@@ -1,8 +1,10 @@
-// Processes through vfork and exec: the command line is split by the Windows rules, '\'
-// in the program path and the working directory is read as '/', and one pipe carries
+// Processes through vfork and exec: the command line is split by the Windows rules, the
+// program path and the working directory are read as native paths (NativePath; the
+// arguments stay ANSI, as a Windows program gets them), and one pipe carries
 // both stdout and stderr. A second, close-on-exec pipe tells the parent why a child
 // could not start.
 #include "platform/process.h"
+#include "platform/posix/native_path.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -25,16 +27,11 @@ struct StartFailure {
   int number;
 };
 
-std::string Native(std::string path) {
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
-
 // The program path as exec must see it: a relative path with a folder part is made
 // absolute against the caller's current directory, as Windows resolves it before the
 // child's working directory applies; a bare name is searched in PATH.
 std::string ProgramPath(const std::string& program) {
-  std::string native = Native(program);
+  std::string native = NativePath(program);
   if (native[0] == '/' || native.find('/') == std::string::npos) return native;
   char cwd[PATH_MAX];
   return getcwd(cwd, sizeof cwd) == nullptr ? native : std::string(cwd) + "/" + native;
@@ -113,7 +110,7 @@ bool RunProcess(const std::string& commandLine, const std::string& workingDirect
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
-  std::string directory = Native(workingDirectory);
+  std::string directory = NativePath(workingDirectory);
 
   int outputPipe[2] = {-1, -1};
   int statusPipe[2] = {-1, -1};

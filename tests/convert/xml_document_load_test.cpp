@@ -79,8 +79,12 @@ TEST(XmlDocumentLoadTest, FixturesLoadWithTheirSummaryAndTree) {
   for (const Fixture& f : fixtures) {
     CXmlDocument document;
     EXPECT_EQ(document.LoadFile(testing::FixturePath(f.name)), f.result == nullptr) << f.name;
-    if (f.result) EXPECT_EQ(document.GetResultText(), f.result);
-    if (f.outline) EXPECT_EQ(testing::Outline(document), f.outline) << f.name;
+    if (f.result) {
+      EXPECT_EQ(document.GetResultText(), f.result);
+    }
+    if (f.outline) {
+      EXPECT_EQ(testing::Outline(document), f.outline) << f.name;
+    }
   }
 }
 

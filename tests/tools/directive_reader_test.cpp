@@ -17,7 +17,9 @@ TEST(DirectiveReaderTest, FindsIncludesAndMarkersOutsideComments) {
     SCOPED_TRACE(row.back());
     EXPECT_EQ(kKinds[static_cast<int>(directive.kind)], row[1]);
     EXPECT_EQ(directive.argument, row[2]);
-    if (directive.kind != DirectiveKind::kNone) EXPECT_EQ(std::to_string(directive.column), row[3]);
+    if (directive.kind != DirectiveKind::kNone) {
+      EXPECT_EQ(std::to_string(directive.column), row[3]);
+    }
   }
 }
 

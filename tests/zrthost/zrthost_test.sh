@@ -138,6 +138,16 @@ test_target_rename_moves_outputs_and_sections() {
   return 0
 }
 
+test_project_in_a_chinese_folder() {
+  mkdir 项目 && cp -R "$examples/blinky/." 项目/ || return 1
+  out=$(cd 项目 && zrthost convert Blinky.uvproj --device LPC2368) || fail "convert: $out" || return 1
+  out=$(zrthost build 项目/Blinky.orbproj) || fail "build: $out" || return 1
+  expect_contains "$out" '.\Release\Blinky.axf - 0 Error(s),0 Warning(s).' || return 1
+  expect_contains "$(zrthost deps 项目/Blinky.orbproj 项目/Source/main.c)" '.\Include\led.h' || return 1
+  zrthost compdb 项目/Blinky.orbproj >/dev/null && grep -q '项目' 项目/compile_commands.json ||
+    fail "compdb names the folder wrongly: $(cat 项目/compile_commands.json)"
+}
+
 test_corrupt_and_foreign_files_refused_with_position() {
   printf '<?xml version="1.0"?>\n<OrbweaveProject>\n  <Files a=1/>\n</OrbweaveProject>\n' > bad.orbproj
   err=$(zrthost show bad.orbproj 2>&1); rc=$?
