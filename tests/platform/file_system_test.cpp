@@ -57,6 +57,17 @@ TEST_F(FileSystemTest, BackslashPathsReachNestedFolders) {
   EXPECT_FALSE(fs_.Exists(folder_.Join("Target\\main.o")));
 }
 
+// Paths are ANSI (GBK here) as for Windows' A functions; the system names the file in
+// its own encoding.
+TEST_F(FileSystemTest, AnsiNamesAreTheSystemsOwnNames) {
+  const std::string gbkName = "\xCB\xB5\xC3\xF7.txt";  // 说明.txt
+  ASSERT_TRUE(fs_.WriteFile(folder_.Join(gbkName), "x"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder_.Path() / std::filesystem::u8path(u8"说明.txt")));
+  EXPECT_TRUE(fs_.Exists(folder_.Join(gbkName)));
+  EXPECT_EQ(fs_.ListDirectory(folder_.Path().string()), std::vector<std::string>{gbkName});
+  EXPECT_EQ(fs_.FullPath(folder_.Join(gbkName)), Backslashed(folder_.Path().string()) + "\\" + gbkName);
+}
+
 TEST_F(FileSystemTest, MissingPathsAnswerFailure) {
   std::string content = "untouched";
   EXPECT_FALSE(fs_.Exists(folder_.Join("none")));
