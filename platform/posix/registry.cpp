@@ -7,6 +7,7 @@
 
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/posix/native_path.h"
 #include "platform/posix/reg_file.h"
 
 namespace zrt::platform {
@@ -75,15 +76,19 @@ std::vector<RegLine>::iterator FindValue(RegSection* section, const std::string&
   return it;
 }
 
-// ZRT_REGISTRY, else $XDG_CONFIG_HOME/zrtsettings/registry.reg, else
-// ~/.config/zrtsettings/registry.reg; empty when none can be named.
-std::string StorePath() {
+// The system's path (UTF-8) of the store: ZRT_REGISTRY, else
+// $XDG_CONFIG_HOME/zrtsettings/registry.reg, else ~/.config/zrtsettings/registry.reg;
+// empty when none can be named.
+std::string NativeStorePath() {
   std::string path;
   if (GetEnvironment("ZRT_REGISTRY", &path) && !path.empty()) return path;
   if (GetEnvironment("XDG_CONFIG_HOME", &path) && !path.empty()) return path + "/zrtsettings/registry.reg";
   if (GetEnvironment("HOME", &path) && !path.empty()) return path + "/.config/zrtsettings/registry.reg";
   return std::string();
 }
+
+// The store's path as the file system layer takes it (ANSI, '\\').
+std::string StorePath() { return AnsiPath(NativeStorePath()); }
 
 class FileRegistry : public Registry {
  public:
@@ -173,7 +178,7 @@ class FileRegistry : public Registry {
     std::string path = StorePath();
     FileSystem& fs = RealFileSystem();
     if (path.empty()) return false;
-    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find('\\', 1); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
       fs.MakeDirectory(path.substr(0, slash));
     }
     return fs.WriteFile(path, FormatRegFile(file));

@@ -1,6 +1,7 @@
 // The POSIX registry store as a file: its text, files exported on Windows, and where it lives.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "platform/environment.h"
@@ -97,6 +98,14 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeReadFailsEveryCall) {
   EXPECT_FALSE(registry_.SetValue(kUser, key_, "v", "1"));
   EXPECT_FALSE(registry_.CreateKey(kUser, key_));
   EXPECT_EQ(Query(key_, "v"), "<none>");
+}
+
+TEST_F(RegistryStoreTest, LivesInAFolderWithAChineseNameCreatedAsNeeded) {
+  const std::filesystem::path store = sandbox_.Folder().Path() / u8"注册表" / "store.reg";
+  SetEnvironment("ZRT_REGISTRY", store.string());
+  ASSERT_TRUE(registry_.SetValue(kUser, key_, "v", "1"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(store));
+  EXPECT_EQ(Query(key_, "v"), "1");
 }
 
 }  // namespace
