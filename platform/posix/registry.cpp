@@ -87,7 +87,7 @@ std::string NativeStorePath() {
   return std::string();
 }
 
-// The store's path as the file system layer takes it (ANSI, '\\').
+// The store's path as the file system layer takes it (ANSI, '\').
 std::string StorePath() { return AnsiPath(NativeStorePath()); }
 
 class FileRegistry : public Registry {
