@@ -78,7 +78,7 @@ int RunSettings(const Arguments& args, const HostPaths& paths) {
     return Fail("settings: no file " + args.Get("--file") + " in the project");
   }
   if (args.Has("--script")) {
-    platform::SetEnvironment("ZRT_UI_SCRIPT", HostPathOf(Utf8Path(fs::absolute(FsPath(args.Get("--script"))))));
+    platform::SetEnvironment("ZRT_UI_SCRIPT", SystemNarrowPath(Utf8Path(fs::absolute(FsPath(args.Get("--script"))))));
   }
   int result = ws.Table().ShowSettings(node);
   std::printf("ShowSettings answered %d\n", result);

@@ -18,6 +18,10 @@ std::string HostPathOf(const std::string& utf8) {
   return path;
 }
 
+std::string SystemNarrowPath(const std::string& utf8) {
+  return fs::path::preferred_separator == '\\' ? platform::Utf8ToAnsi(utf8) : utf8;
+}
+
 std::string NativePathFromHost(const std::string& hostPath) {
   std::string path = platform::AnsiToUtf8(hostPath);
   if (fs::path::preferred_separator == '/') std::replace(path.begin(), path.end(), '\\', '/');

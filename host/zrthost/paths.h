@@ -13,6 +13,9 @@ std::filesystem::path FsPath(const std::string& utf8);
 std::string Utf8Path(const std::filesystem::path& path);
 // A UTF-8 path as the plug-in and the platform layer take it: '\' separators, ANSI.
 std::string HostPathOf(const std::string& utf8);
+// A UTF-8 path as this system's C library opens it (UTF-8 on POSIX, ANSI on Windows): for
+// paths handed over in environment variables.
+std::string SystemNarrowPath(const std::string& utf8);
 // A path from the plug-in or the project tree (ANSI, '\') as a UTF-8 path of this system.
 std::string NativePathFromHost(const std::string& hostPath);
 

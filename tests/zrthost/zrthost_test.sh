@@ -85,6 +85,14 @@ test_build_incremental_compile_clean() {
   [ ! -f Release/main.o ] || fail "clean left Release/main.o"
 }
 
+test_settings_sheet_driven_by_a_script() {
+  make_project || return 1
+  printf 'tab 1\ntext 1051 25\nok\n' > clock.txt
+  out=$(zrthost settings p.orbproj --script clock.txt) || fail "settings: $out" || return 1
+  expect_contains "$out" 'ShowSettings answered 2' || return 1
+  expect_contains "$(zrthost show p.orbproj | grep -A20 'Configuration "Debug"')" 'CLK = 25.000000'
+}
+
 test_status_line_on_a_terminal_only() {
   [ -z "$runner" ] || return 0  # a Windows console under Wine is not a POSIX terminal
   make_project || return 1
