@@ -1,4 +1,6 @@
 // Commands that make and change the project: new, add, show, set, target, devices.
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <utility>
@@ -250,11 +252,17 @@ int RunDevices(const Arguments& args, const HostPaths& paths) {
   DeviceDatabase devices;
   std::string error;
   if (!devices.Load(paths.devices, &error)) return Fail("devices: " + error);
-  std::string pattern = args.positional.empty() ? "" : args.positional[0];
+  // Device names are matched ignoring case, as the device option finds them.
+  auto folded = [](std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+  };
+  std::string pattern = folded(args.positional.empty() ? "" : platform::Utf8ToAnsi(args.positional[0]));
   for (const DeviceRecord* d : devices.All()) {
-    if (std::string(d->name).find(pattern) == std::string::npos) continue;
+    if (folded(d->name).find(pattern) == std::string::npos) continue;
     const char* cpu = d->information[0] ? d->information[0] : "";
-    std::printf("%-26s %-14s %s\n", platform::AnsiToUtf8(d->vendor).c_str(), d->name, cpu);
+    std::printf("%-26s %-14s %s\n", platform::AnsiToUtf8(d->vendor).c_str(), platform::AnsiToUtf8(d->name).c_str(),
+                platform::AnsiToUtf8(cpu).c_str());
   }
   return kExitOk;
 }

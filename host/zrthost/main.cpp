@@ -94,7 +94,8 @@ const std::vector<Command>& Commands() {
        "automation script FILE (ZRT_UI_SCRIPT).\n",
        {{"--group", true}, {"--file", true}, {"--script", true}}, 1, 1, RunSettings},
       {"devices", "devices [PATTERN]", "list the device database",
-       "Prints vendor, device and CPU line of every device whose name contains PATTERN.\n", {}, 0, 1,
+       "Prints vendor, device and CPU line of every device whose name contains PATTERN (ignoring\n"
+       "case).\n", {}, 0, 1,
        RunDevices},
   };
   return commands;

@@ -54,6 +54,7 @@ test_new_add_show_set() {
   out=$(zrthost show p.orbproj --json)
   expect_contains "$out" '"Misc": "--diag_suppress=1 说明"' || return 1
   expect_contains "$out" '{"element": "File", "attributes": {"RelativePath": ".\\Source\\main.c"' || return 1
+  expect_contains "$(zrthost devices lpc23)" 'LPC2368' || return 1
   zrthost set p.orbproj Source/led.c ZRT_CParam.Misc=--c99 || return 1
   out=$(zrthost show p.orbproj | grep -A11 'ZRT_CParam "Debug"')
   expect_contains "$out" 'Code = 2,2,2,2,2,2' || return 1
