@@ -66,7 +66,7 @@ print(f"  CPU per run: zrthost user {median(zrt, 2):.0f} ms + system {median(zrt
       f" ninja user {median(nin, 2):.0f} ms + system {median(nin, 3):.0f} ms")
 print(f"  peak resident memory: zrthost {median(zrt, 1):.1f} MiB, ninja {median(nin, 1):.1f} MiB")
 
-convert = [zrthost, "convert", "Convert.uvproj", "-o", "Converted.orbproj"] + root
+convert = [zrthost, "convert", "Convert.uvproj", "-o", "Converted.orbproj", "--force"] + root
 runs = [run(convert, "files: 10000") for _ in range(repetitions)]
 print(f"zrthost convert, 3 targets x 10,000 files: {median(runs, 0):.0f} ms (user {median(runs, 2):.0f} ms"
       f" + system {median(runs, 3):.0f} ms), peak resident memory {median(runs, 1):.1f} MiB")

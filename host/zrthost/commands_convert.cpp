@@ -45,6 +45,9 @@ int RunConvert(const Arguments& args, const HostPaths& paths) {
   const std::string& source = args.positional[0];
   if (!fs::exists(FsPath(source))) return Fail("convert: " + source + " does not exist");
   std::string output = args.Get("-o", Utf8Path(FsPath(source).replace_extension(".orbproj")));
+  if (fs::exists(FsPath(output)) && !args.Has("--force")) {
+    return Fail("convert: " + output + " exists already (--force replaces it)");
+  }
   OutputWindow window(stdout, false);
   Workspace ws(paths, &window);
   std::string error;

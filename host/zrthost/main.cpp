@@ -35,12 +35,13 @@ const char kGlobalHelp[] =
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"convert", "convert SOURCE.uvproj|SOURCE.uv2 [-o PROJECT.orbproj] [--device NAME]",
+      {"convert", "convert SOURCE.uvproj|SOURCE.uv2 [-o PROJECT.orbproj] [--device NAME] [--force]",
        "convert a uVision project into a new project file",
        "Converts through the plug-in's ConvertProject; the project file goes beside the source with\n"
-       "the same base name unless -o names another. --device names the project's device in the\n"
-       "device database. Prints the targets, groups, files, override sections and current target.\n",
-       {{"-o", true}, {"--device", true}}, 1, 1, RunConvert},
+       "the same base name unless -o names another; an existing project file is replaced only with\n"
+       "--force. --device names the project's device in the device database. Prints the targets,\n"
+       "groups, files, override sections and current target.\n",
+       {{"-o", true}, {"--device", true}, {"--force", false}}, 1, 1, RunConvert},
       {"new", "new PROJECT --target NAME [--device NAME]", "create an empty project with one target",
        "Creates PROJECT (it must not exist) with one target, as the IDE does: the Configuration node,\n"
        "then NodeCreated, which writes the target's default settings.\n",

@@ -208,7 +208,11 @@ test_convert_both_example_forms() {
     expect_contains "$out" 'files: 5' || return 1
   done
   out=$(zrthost build Blinky-uv2.orbproj) || fail "building the converted .uv2: $out" || return 1
-  expect_contains "$out" '0 Error(s),0 Warning(s).'
+  expect_contains "$out" '0 Error(s),0 Warning(s).' || return 1
+  cp Blinky-uv2.orbproj before.orbproj
+  zrthost convert Blinky.uv2 -o Blinky-uv2.orbproj 2>/dev/null && { fail "a project file was replaced"; return 1; }
+  cmp -s Blinky-uv2.orbproj before.orbproj || fail "the refused conversion changed the project file" || return 1
+  zrthost convert Blinky.uv2 -o Blinky-uv2.orbproj --force >/dev/null
 }
 
 for t in $(declare -F | awk '{print $3}' | grep '^test_'); do
