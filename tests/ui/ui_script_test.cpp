@@ -62,6 +62,8 @@ TEST_F(UiScriptTest, ControlsChangeAsAUserWouldChangeThem) {
   EXPECT_EQ(page.Text(108), "乙");
   EXPECT_EQ(page.Selection(113), 1);
   EXPECT_EQ(page.CellText(111, 0, 1), "0x200");
+  EXPECT_EQ(page.Check(121), 1);  // set by the page on its hidden second sub-page
+  EXPECT_TRUE(page.MissingIds().empty());
 }
 
 TEST_F(UiScriptTest, DumpListsTheActivePageInTemplateOrder) {
