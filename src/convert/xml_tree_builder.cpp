@@ -54,8 +54,7 @@ void TreeBuilder::StartElement(const Token& token) {
   record.parent = parent;
   record.firstChild = 0;
   record.nextSibling = 0;
-  record.previousSibling = 0;
-  Append(parent, index);
+  Append(parent, index);  // sets previousSibling
   if (!token.empty) Push({index, token.nameStart, token.nameLength});
 }
 

@@ -37,7 +37,8 @@ TEST(XmlDocumentLoadTest, SummaryPrefixesTheParseProblem) {
 
 TEST(XmlDocumentLoadTest, UnreadableFileGivesTheSystemErrorWithoutLineEnd) {
   CXmlDocument document;
-  ASSERT_TRUE(document.ParseText("<a/>"));
+  ASSERT_TRUE(document.ParseText("<r><a/></r>"));
+  ASSERT_TRUE(document.FindChildElement("a"));  // positions into the old tree
   std::string missing = testing::FixturePath("no-such-file.xml");
   EXPECT_FALSE(document.LoadFile(missing));
   const std::string& error = document.GetResultText();
@@ -45,6 +46,7 @@ TEST(XmlDocumentLoadTest, UnreadableFileGivesTheSystemErrorWithoutLineEnd) {
   EXPECT_EQ(error.find_first_of("\r\n"), std::string::npos) << error;
   EXPECT_EQ(error.find("bytes"), std::string::npos) << error;
   EXPECT_FALSE(document.IsWellFormed());
+  EXPECT_EQ(document.GetCurrentPosition() + document.GetChildPosition(), 0u);  // none left pointing into it
   EXPECT_FALSE(document.FindElement());
 }
 
