@@ -1,6 +1,5 @@
 #include "host/zrthost/workspace.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "host/nodes/node_tree.h"

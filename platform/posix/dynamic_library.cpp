@@ -1,6 +1,6 @@
 // Shared libraries through dlopen. Names written for Windows ("opt\Preference.dll") are
-// mapped to the POSIX form: '\' becomes '/', and ".dll" becomes ".so", trying
-// "lib<name>.so" in the same folder when "<name>.so" does not exist.
+// mapped to the POSIX form (NativePath: '\' becomes '/', ANSI text UTF-8), and ".dll"
+// becomes ".so", trying "lib<name>.so" in the same folder when "<name>.so" does not exist.
 #include "platform/dynamic_library.h"
 #include "platform/posix/native_path.h"
 
