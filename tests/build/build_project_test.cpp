@@ -118,6 +118,25 @@ TEST_F(BuildProjectTest, FullBuildCompilesLinksAndReports) {
       << link;
 }
 
+// The IDE closes a project and opens another with a target of the same name: the build
+// takes the new project's target, not the one the plug-in knew before.
+TEST_F(BuildProjectTest, AProjectOpenedLaterBuildsWithItsOwnTarget) {
+  SetValue(ChildNamed(target_, "ZRT_CParam"), "Def", "FROM_FIRST");
+  HostNode* second = NewNode("OrbweaveProject");
+  HostNode* configurations = NewNode("Configurations");
+  HostNode* secondTarget = CopyTree(target_);
+  LinkChild(second, configurations);
+  LinkChild(configurations, secondTarget);
+  LinkChild(second, CopyTree(host_.files()));
+  SetValue(ChildNamed(secondTarget, "ZRT_CParam"), "Def", "FROM_SECOND");
+  ASSERT_EQ(host_.Initialize("proj.orbproj", true, &kLpc2368), 1);
+  host_.Table().ProjectOpened(second, "Target");
+  EXPECT_EQ(Build(1), 1);
+  EXPECT_NE(host_.commands.front().commandLine.find("-DFROM_SECOND"), std::string::npos)
+      << host_.commands.front().commandLine;
+  DeleteNode(second);
+}
+
 TEST_F(BuildProjectTest, UpToDateFilesAreLinkedWithoutCompiling) {
   ASSERT_EQ(Build(), 1);
   for (const char* path : {".\\src\\main.c", ".\\src\\util.c", ".\\src\\startup.s"}) host_.RecordDependencies(File(path));
