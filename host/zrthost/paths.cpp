@@ -22,6 +22,10 @@ std::string SystemNarrowPath(const std::string& utf8) {
   return fs::path::preferred_separator == '\\' ? platform::Utf8ToAnsi(utf8) : utf8;
 }
 
+std::string Utf8FromSystemNarrow(const std::string& narrow) {
+  return fs::path::preferred_separator == '\\' ? platform::AnsiToUtf8(narrow) : narrow;
+}
+
 std::string NativePathFromHost(const std::string& hostPath) {
   std::string path = platform::AnsiToUtf8(hostPath);
   if (fs::path::preferred_separator == '/') std::replace(path.begin(), path.end(), '\\', '/');

@@ -16,6 +16,8 @@ std::string HostPathOf(const std::string& utf8);
 // A UTF-8 path as this system's C library opens it (UTF-8 on POSIX, ANSI on Windows): for
 // paths handed over in environment variables.
 std::string SystemNarrowPath(const std::string& utf8);
+// The reverse: a path read from the environment, in UTF-8.
+std::string Utf8FromSystemNarrow(const std::string& narrow);
 // A path from the plug-in or the project tree (ANSI, '\') as a UTF-8 path of this system.
 std::string NativePathFromHost(const std::string& hostPath);
 

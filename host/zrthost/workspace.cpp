@@ -21,7 +21,7 @@ std::string ProgramFolder() {
 
 std::string FromEnvironment(const char* name, const std::string& fallback) {
   std::string value;
-  return platform::GetEnvironment(name, &value) && !value.empty() ? value : fallback;
+  return platform::GetEnvironment(name, &value) && !value.empty() ? Utf8FromSystemNarrow(value) : fallback;
 }
 
 void CollectFiles(HostNode* node, std::vector<HostNode*>* files) {

@@ -3,17 +3,25 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace zrt::platform {
 
+// Read through the wide function and converted here: the "A" function's size answer
+// counts characters, which is too small for a value with double-byte characters on some
+// systems (Wine), and the value then comes back cut short.
 bool GetEnvironment(const std::string& name, std::string* value) {
-  DWORD n = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  std::wstring wideName(name.begin(), name.end());  // variable names are ASCII
+  DWORD n = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
   if (n == 0) return false;
-  std::vector<char> buffer(n);
-  DWORD got = GetEnvironmentVariableA(name.c_str(), buffer.data(), n);
+  std::vector<wchar_t> buffer(n);
+  DWORD got = GetEnvironmentVariableW(wideName.c_str(), buffer.data(), n);
   if (got == 0 || got >= n) return false;
-  value->assign(buffer.data(), got);
+  int size = WideCharToMultiByte(CP_ACP, 0, buffer.data(), static_cast<int>(got), nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return false;
+  value->assign(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, buffer.data(), static_cast<int>(got), value->data(), size, nullptr, nullptr);
   return true;
 }
 

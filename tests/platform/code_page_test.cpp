@@ -1,4 +1,5 @@
 #include "platform/code_page.h"
+#include "platform/environment.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,17 @@ TEST(CodePageTest, AppendCodePointAsAnsi) {
     EXPECT_EQ(AppendCodePointAsAnsi(c.codePoint, &out), c.ok);
     EXPECT_EQ(out, std::string("x") + c.bytes);
   }
+}
+
+// An ANSI value with double-byte characters goes through the environment whole.
+TEST(CodePageTest, EnvironmentValuesInTheCodePageComeBackWhole) {
+  const std::string value = "Z:\\tmp\\\xC9\xE8\xB1\xB8\\d.txt";  // 设备 in GBK
+  SetEnvironment("ZRT_CODE_PAGE_TEST", value);
+  std::string read;
+  ASSERT_TRUE(GetEnvironment("ZRT_CODE_PAGE_TEST", &read));
+  EXPECT_EQ(read, value);
+  SetEnvironment("ZRT_CODE_PAGE_TEST", "");
+  EXPECT_FALSE(GetEnvironment("ZRT_CODE_PAGE_TEST", &read));
 }
 
 }  // namespace
