@@ -25,6 +25,16 @@ std::string LimitText(const std::string& text, int limit) {
   return text.substr(0, end);
 }
 
+// Takes the next queued picker answer: a path chosen, or (none queued, or a queued
+// cancel) false.
+bool TakePickerAnswer(std::deque<std::optional<std::string>>* answers, std::string* path) {
+  if (answers->empty()) return false;
+  std::optional<std::string> answer = std::move(answers->front());
+  answers->pop_front();
+  if (answer) *path = *answer;
+  return answer.has_value();
+}
+
 }  // namespace
 
 HeadlessSheet::HeadlessSheet(PropertySheet& sheet) : sheet_(sheet) {
@@ -263,21 +273,9 @@ platform::MessageAnswer HeadlessSheet::MessageBox(const std::string& text, platf
   return answer;
 }
 
-bool HeadlessSheet::OpenFile(const OpenFileRequest&, std::string* path) {
-  if (files_.empty()) return false;
-  std::optional<std::string> answer = files_.front();
-  files_.pop_front();
-  if (answer) *path = *answer;
-  return answer.has_value();
-}
+bool HeadlessSheet::OpenFile(const OpenFileRequest&, std::string* path) { return TakePickerAnswer(&files_, path); }
 
-bool HeadlessSheet::PickFolder(const FolderRequest&, std::string* path) {
-  if (folders_.empty()) return false;
-  std::optional<std::string> answer = folders_.front();
-  folders_.pop_front();
-  if (answer) *path = *answer;
-  return answer.has_value();
-}
+bool HeadlessSheet::PickFolder(const FolderRequest&, std::string* path) { return TakePickerAnswer(&folders_, path); }
 
 int HeadlessSheet::PopupMenu(const std::vector<std::string>&) { return -1; }
 
