@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <unordered_map>
 
 #include "host/zrthost/commands.h"
 #include "host/zrthost/console.h"
@@ -48,11 +49,16 @@ std::vector<std::string> Dependencies(Workspace& ws, const std::string& source) 
 }
 
 // What the IDE does after a file compiled: its dependency entries become the File's
-// "Dependency" children, which the next build's up-to-date test reads.
+// "Dependency" children, which the next build's up-to-date test reads. The compiled
+// sources are RelativePath texts as stored, looked up in one index of the tree (a
+// search per source made a rebuild quadratic in the number of files).
 void RecordDependencies(Workspace& ws, const std::vector<std::string>& compiledSources) {
+  std::unordered_map<std::string, HostNode*> filesByPath;
+  for (HostNode* file : ws.AllFiles()) filesByPath.emplace(ValueOr(file, "RelativePath"), file);
   for (const std::string& source : compiledSources) {
-    HostNode* file = ws.FindFile(platform::AnsiToUtf8(source));
-    if (file == nullptr) continue;
+    auto found = filesByPath.find(source);
+    if (found == filesByPath.end()) continue;
+    HostNode* file = found->second;
     std::vector<std::string> entries = Dependencies(ws, source), old;
     for (HostNode* child : ChildrenOf(file)) {
       if (NameOf(child) == kDependencyElement) old.push_back(ValueOr(child, "RelativePath"));
